@@ -9,20 +9,23 @@ namespace Protocol {
 
 constexpr quint16 VendorId = 0x04D9;
 constexpr quint16 ProductId = 0xA1CD;
-constexpr quint16 CommandUsagePage = 0xFF01; // command interface
-constexpr quint16 EventUsagePage = 0xFF02;   // event interface
-constexpr quint16 VendorUsage = 0x0001;      // usage of both interfaces
-constexpr int ReportLength = 64;             // payload bytes of one data report
+constexpr quint16 CommandUsagePage = 0xFF01;       // command interface
+constexpr quint16 EventUsagePage = 0xFF02;         // event interface
+constexpr quint16 VendorUsage = 0x0001;            // usage of both interfaces
+constexpr int ReportLength = 64;                   // payload bytes of one data report
+constexpr int OutputReportSize = ReportLength + 1; // report ID + one data report, as written
+constexpr quint16 BootKeyboardUsagePage = 0x0001;  // generic desktop: the keyboard's boot interface
+constexpr quint16 BootKeyboardUsage = 0x0006;      // keyboard
 
 // CommandPacket: feature report sent first by every command, and the 9-byte
 // reply read back by a query.
 constexpr int CommandReportSize = 9;
-constexpr quint8 ReportId = 0x00;   // the keyboard uses no numbered reports
-constexpr int ReportIdOffset = 0;   // report ID, always ReportId
-constexpr int CodeOffset = 1;       // command code
-constexpr int ParamOffset = 2;      // first of seven parameter bytes
+constexpr quint8 ReportId = 0x00; // the keyboard uses no numbered reports
+constexpr int ReportIdOffset = 0; // report ID, always ReportId
+constexpr int CodeOffset = 1;     // command code
+constexpr int ParamOffset = 2;    // first of seven parameter bytes
 constexpr int ParamCount = 7;
-constexpr int TrailerOffset = 6;    // most packets end in the trailer 55 AA 00
+constexpr int TrailerOffset = 6; // most packets end in the trailer 55 AA 00
 constexpr quint8 Trailer[3] = {0x55, 0xAA, 0x00};
 
 // Parameter positions inside a CommandPacket / reply.
@@ -39,7 +42,8 @@ constexpr int LayoutModeShift = 1;
 constexpr quint8 LayoutModeMask = 0x03;
 
 // Command codes. A read command's code is its write command's code + 0x80.
-enum Command : quint8 {
+enum Command : quint8
+{
     SetKeyboardOption = 0x02,
     SetButtonSensitivity = 0x04,
     SetLedType = 0x08,
@@ -77,15 +81,16 @@ constexpr int MacroLength = 128;
 constexpr int PicturePlaneLength = 128; // one byte per key slot
 constexpr int PicturePlanes = 4;        // option, red, green, blue
 constexpr int PictureCount = 5;
-constexpr int SevenColorLength = 64;    // bytes 0 … 20 hold seven RGB triples
+constexpr int SevenColorLength = 64; // bytes 0 … 20 hold seven RGB triples
 constexpr int SevenColorBytes = 21;
-constexpr int LightingValues = 7; // type, brightness, speed, direction, color, bl0, bl1
+constexpr int LightingValues = 7;   // type, brightness, speed, direction, color, bl0, bl1
 constexpr quint8 MaxColorUnit = 63; // device colour channels run 0 … 63
 
 // EventReport: input report of the event interface as hidapi delivers it
 // (no report-ID byte).
 constexpr int EventReportSize = 12;
 constexpr int EventKindOffset = 0;     // not examined by the program
+constexpr int EventProfileOffset = 1;  // lighting event: the keyboard's current profile
 constexpr int EventLightingOffset = 4; // seven lighting values at 4 … 10
 constexpr quint8 EventKindLighting = 0x01;
 

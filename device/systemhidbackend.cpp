@@ -63,8 +63,7 @@ int SystemHidBackend::setNonblocking(HidDevice* device, int nonblock)
     return hid_set_nonblocking(native(device), nonblock);
 }
 
-int SystemHidBackend::sendFeatureReport(HidDevice* device, const unsigned char* data,
-                                        size_t length)
+int SystemHidBackend::sendFeatureReport(HidDevice* device, const unsigned char* data, size_t length)
 {
     return hid_send_feature_report(native(device), data, length);
 }
