@@ -1,0 +1,64 @@
+#include "commandline.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+namespace {
+
+const QCommandLineOption
+    VirtualKeyboardOption("virtual-keyboard",
+                          "Drive the built-in virtual keyboard instead of USB devices.");
+const QCommandLineOption
+    CaptureOption("capture", "With --virtual-keyboard: write every report that crosses it to FILE.",
+                  "FILE");
+const QCommandLineOption HelpOption(QStringList{"h", "help"}, "Show this help.");
+
+void addOptions(QCommandLineParser& parser)
+{
+    parser.setApplicationDescription("Configuration utility for the Q3 gaming keyboard.");
+    parser.addOption(VirtualKeyboardOption);
+    parser.addOption(CaptureOption);
+    parser.addOption(HelpOption);
+}
+
+} // namespace
+
+QString CommandLine::usage()
+{
+    QCommandLineParser parser;
+    addOptions(parser);
+    return parser.helpText();
+}
+
+CommandLine CommandLine::parse(const QStringList& arguments)
+{
+    CommandLine result;
+    QCommandLineParser parser;
+    addOptions(parser);
+    if (!parser.parse(arguments)) {
+        result.outcome = Outcome::Error;
+        result.error = parser.errorText();
+        return result;
+    }
+    if (parser.isSet(HelpOption)) {
+        result.outcome = Outcome::ShowHelp;
+        return result;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        result.outcome = Outcome::Error;
+        result.error =
+            QStringLiteral("Unexpected argument: %1").arg(parser.positionalArguments().first());
+        return result;
+    }
+    result.virtualKeyboard = parser.isSet(VirtualKeyboardOption);
+    if (parser.isSet(CaptureOption)) {
+        if (!result.virtualKeyboard) {
+            result.outcome = Outcome::Error;
+            result.error = QStringLiteral("--capture needs --virtual-keyboard.");
+            return result;
+        }
+        // Resolved now: the program changes its working directory later.
+        result.capturePath = QFileInfo(parser.value(CaptureOption)).absoluteFilePath();
+    }
+    return result;
+}

@@ -1,0 +1,68 @@
+#include "ui_controler.h"
+
+#include "datapaths.h"
+#include "myqquickview.h"
+#include "widget.h"
+
+#include <QQmlContext>
+#include <QQuickItem>
+#include <QSettings>
+
+namespace {
+
+QString windowTitleFromSettings()
+{
+    const QSettings settings(DataPaths::ApConfig, QSettings::IniFormat);
+    return settings.value("common/name", QString()).toString();
+}
+
+} // namespace
+
+Ui_Controler::Ui_Controler(Widget* window)
+{
+    if (window->objectName().isEmpty())
+        window->setObjectName("Widget");
+    this->window = window;
+    window->setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
+    window->setWindowOpacity(1.0);
+    window->setAttribute(Qt::WA_TranslucentBackground, true);
+    window->setStyleSheet("background:transparent;");
+
+    view = new myQQuickView(window);
+    view->setObjectName("ui_View");
+    view->setAttribute(Qt::WA_TranslucentBackground, true);
+    view->setClearColor(Qt::transparent);
+    view->setSource(QUrl(DataPaths::SceneUrl));
+    QQmlContext* context = view->rootContext();
+    context->setContextProperty("ui_View", view);
+    context->setContextProperty("hid", &window->hid);
+    context->setContextProperty("ui_Ctl", this);
+
+    window->resize(view->size());
+    window->setWindowTitle(windowTitleFromSettings());
+}
+
+void Ui_Controler::onMinimize()
+{
+    if (window)
+        window->close();
+}
+
+void Ui_Controler::onXChanged(int x)
+{
+    if (window)
+        window->move(window->x() + x, window->y());
+}
+
+void Ui_Controler::onYChanged(int y)
+{
+    if (window)
+        window->move(window->x(), window->y() + y);
+}
+
+void Ui_Controler::setBusy(int busyTime)
+{
+    if (QQuickItem* root = view ? view->rootObject() : nullptr)
+        QMetaObject::invokeMethod(root, "setProtectUI", Qt::DirectConnection,
+                                  Q_ARG(QVariant, QVariant(busyTime)));
+}

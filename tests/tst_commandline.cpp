@@ -1,0 +1,69 @@
+// The program's command line.
+#include "commandline.h"
+
+#include <QDir>
+#include <QProcess>
+#include <QTest>
+
+class TestCommandLine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void parses_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<bool>("virtualKeyboard");
+        QTest::addColumn<QString>("capture");
+        using O = CommandLine::Outcome;
+        const QString abs = QDir::current().absoluteFilePath("reports.txt");
+        QTest::newRow("nothing") << QStringList{} << int(O::Run) << false << QString();
+        QTest::newRow("virtual") << QStringList{"--virtual-keyboard"} << int(O::Run) << true
+                                 << QString();
+        QTest::newRow("capture, relative path made absolute")
+            << QStringList{"--virtual-keyboard", "--capture", "reports.txt"} << int(O::Run) << true
+            << abs;
+        QTest::newRow("capture with =") << QStringList{"--virtual-keyboard", "--capture=/tmp/x"}
+                                        << int(O::Run) << true << "/tmp/x";
+        QTest::newRow("help") << QStringList{"--help"} << int(O::ShowHelp) << false << QString();
+        QTest::newRow("unknown option")
+            << QStringList{"--bogus"} << int(O::Error) << false << QString();
+        QTest::newRow("capture without the virtual keyboard")
+            << QStringList{"--capture", "x"} << int(O::Error) << false << QString();
+        QTest::newRow("capture without a file") << QStringList{"--virtual-keyboard", "--capture"}
+                                                << int(O::Error) << false << QString();
+        QTest::newRow("stray argument")
+            << QStringList{"file.pf"} << int(O::Error) << false << QString();
+    }
+
+    void parses()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(int, outcome);
+        QFETCH(bool, virtualKeyboard);
+        QFETCH(QString, capture);
+        const CommandLine line = CommandLine::parse(QStringList{"q3config"} + arguments);
+        QCOMPARE(int(line.outcome), outcome);
+        QCOMPARE(line.error.isEmpty(), outcome != int(CommandLine::Outcome::Error));
+        if (outcome == int(CommandLine::Outcome::Run)) {
+            QCOMPARE(line.virtualKeyboard, virtualKeyboard);
+            QCOMPARE(line.capturePath, capture);
+        }
+    }
+
+    void unknownOptionPrintsUsageAndFails()
+    {
+        QProcess program;
+        program.start(QCoreApplication::applicationDirPath() + "/q3config", {"--bogus"});
+        QVERIFY(program.waitForFinished(20000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 2);
+        const QString errors = QString::fromLocal8Bit(program.readAllStandardError());
+        QVERIFY2(errors.contains("bogus"), qPrintable(errors));
+        QVERIFY2(errors.contains("--virtual-keyboard"), qPrintable(errors));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestCommandLine)
+#include "tst_commandline.moc"

@@ -1,0 +1,276 @@
+// The main window, the window controller and the start-up handshake, with
+// the real scene root and the virtual keyboard.
+#include "devicechangesource.h"
+#include "myqquickview.h"
+#include "programdirectory.h"
+#include "scenegraph.h"
+#include "ui_controler.h"
+#include "userevent.h"
+#include "virtualkeyboard.h"
+#include "widget.h"
+
+#include <QApplication>
+#include <QQmlContext>
+#include <QQuickItem>
+#include <QQuickWindow>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+QStringList rootCalls(Widget& window)
+{
+    return window.controller->view->rootObject()->property("calls").toStringList();
+}
+
+class FakeDeviceChanges : public DeviceChangeSource
+{
+public:
+    void notify() { emit deviceChanged(); }
+};
+
+} // namespace
+
+class TestShell : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(enterProgramDirectory(QCoreApplication::applicationFilePath())); }
+
+    void windowIsFramelessTransparentAndSizedToTheScene()
+    {
+        VirtualKeyboard keyboard;
+        Widget window(keyboard);
+        QCOMPARE(window.size(), QSize(1000, 600));
+        QCOMPARE(window.windowFlags(),
+                 Qt::Window | Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
+        QVERIFY(window.testAttribute(Qt::WA_TranslucentBackground));
+        QCOMPARE(window.windowOpacity(), 1.0);
+        QCOMPARE(window.controller->view->quickWindow()->color(), QColor(Qt::transparent));
+        QCOMPARE(window.windowTitle(), QString("Q3 Keyboard Configurator"));
+        QCOMPARE(window.controller->view->objectName(), QString("ui_View"));
+        QCOMPARE(window.controller->view->parentWidget(), &window);
+        QCOMPARE(window.controller->window, &window);
+    }
+
+    void sceneSeesTheThreeObjects()
+    {
+        VirtualKeyboard keyboard;
+        Widget window(keyboard);
+        QQmlContext* context = window.controller->view->rootContext();
+        QCOMPARE(context->contextProperty("ui_View").value<QObject*>(),
+                 static_cast<QObject*>(window.controller->view));
+        QCOMPARE(context->contextProperty("hid").value<QObject*>(),
+                 static_cast<QObject*>(&window.hid));
+        QCOMPARE(context->contextProperty("ui_Ctl").value<QObject*>(),
+                 static_cast<QObject*>(window.controller));
+        QCOMPARE(window.controller->view->hidThread, &window.hid);
+        QVERIFY(!window.controller->view->rootObject()->isVisible());
+    }
+
+    void objectNameRule_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<QString>("after");
+        QTest::newRow("empty becomes Widget") << QString() << "Widget";
+        QTest::newRow("a set name stays") << "mainWindow"
+                                          << "mainWindow";
+    }
+
+    void objectNameRule()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        VirtualKeyboard keyboard;
+        Widget window(keyboard);
+        window.setObjectName(before);
+        Ui_Controler controller(&window);
+        QCOMPARE(window.objectName(), after);
+        delete controller.view; // published objects outlive the view
+    }
+
+    void startUpHandshakeOrder()
+    {
+        VirtualKeyboard keyboard;
+        Widget window(keyboard);
+        window.checkDevice();
+        window.showNormal();
+        window.startUp();
+        // setProtectUI(1) ran directly; "initUI" and the start event are posted.
+        QCOMPARE(rootCalls(window), QStringList{"setProtectUI(1)"});
+        QVERIFY(!window.controller->view->isEnabled());
+        QTRY_COMPARE(rootCalls(window),
+                     (QStringList{"setProtectUI(1)", "initUI", "setProtectUI(0)", "run"}));
+        QVERIFY(window.controller->view->rootObject()->isVisible());
+        QTRY_VERIFY(window.controller->view->isEnabled());
+    }
+
+    void otherUserEventCodesChangeNothing_data()
+    {
+        QTest::addColumn<int>("type");
+        QTest::addColumn<int>("code");
+        QTest::newRow("other code") << int(QEvent::User) << 2178;
+        QTest::newRow("other type") << int(QEvent::User) + 1 << UserEvent::StartUpCode;
+    }
+
+    void otherUserEventCodesChangeNothing()
+    {
+        QFETCH(int, type);
+        QFETCH(int, code);
+        VirtualKeyboard keyboard;
+        Widget window(keyboard);
+        QCoreApplication::postEvent(&window, new UserEvent(code, QEvent::Type(type)));
+        QCoreApplication::postEvent(&window, new QEvent(QEvent::User)); // not a UserEvent
+        QCoreApplication::sendPostedEvents(&window);
+        QCoreApplication::processEvents();
+        QVERIFY(rootCalls(window).isEmpty());
+        QVERIFY(!window.controller->view->rootObject()->isVisible());
+    }
+
+    void controllerMovesTheWindow()
+    {
+        VirtualKeyboard keyboard;
+        Widget window(keyboard);
+        window.move(100, 200);
+        window.controller->onXChanged(-15);
+        QCOMPARE(window.pos(), QPoint(85, 200));
+        window.controller->onYChanged(7);
+        QCOMPARE(window.pos(), QPoint(85, 207));
+    }
+
+    void setBusyForwardsTheTime_data()
+    {
+        QTest::addColumn<int>("time");
+        QTest::addColumn<QString>("call");
+        QTest::newRow("default") << -1 << "setProtectUI(0)";
+        QTest::newRow("zero") << 0 << "setProtectUI(0)";
+        QTest::newRow("800 ms") << 800 << "setProtectUI(800)";
+    }
+
+    void setBusyForwardsTheTime()
+    {
+        QFETCH(int, time);
+        QFETCH(QString, call);
+        VirtualKeyboard keyboard;
+        Widget window(keyboard);
+        if (time < 0)
+            QMetaObject::invokeMethod(window.controller, "setBusy");
+        else
+            QMetaObject::invokeMethod(window.controller, "setBusy", Q_ARG(int, time));
+        QCOMPARE(rootCalls(window), QStringList{call});
+    }
+
+    void controllerWithoutWindowDoesNothing()
+    {
+        VirtualKeyboard keyboard;
+        Widget window(keyboard);
+        window.move(10, 20);
+        window.controller->window = nullptr;
+        window.controller->onXChanged(5);
+        window.controller->onYChanged(5);
+        window.controller->onMinimize();
+        QCOMPARE(window.pos(), QPoint(10, 20));
+        window.controller->window = &window;
+    }
+
+    void minimizeClosesTheWindowAndEndsTheProgram()
+    {
+        VirtualKeyboard keyboard;
+        Widget window(keyboard);
+        window.showNormal();
+        bool stoppedByTimeOut = false;
+        QTimer::singleShot(0, window.controller, &Ui_Controler::onMinimize);
+        QTimer::singleShot(5000, [&] {
+            stoppedByTimeOut = true;
+            QCoreApplication::quit();
+        });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        QVERIFY(!stoppedByTimeOut);
+        QVERIFY(!window.isVisible());
+        QVERIFY(!window.isMinimized());
+    }
+
+    void deviceCheckTimerIsTheDesignedDebounce()
+    {
+        VirtualKeyboard keyboard;
+        Widget window(keyboard);
+        QCOMPARE(window.checkTimer.interval(), 2048);
+        QVERIFY(window.checkTimer.isSingleShot());
+        QVERIFY(!window.checkTimer.isActive()); // no periodic polling
+    }
+
+    // The debounce with a shorter timer: five notifications, one check after
+    // the last, none in between.
+    void burstOfNotificationsGivesOneCheck()
+    {
+        VirtualKeyboard keyboard;
+        Widget window(keyboard);
+        FakeDeviceChanges changes;
+        window.watchDeviceChanges(&changes);
+        window.checkTimer.setInterval(80);
+        QSignalSpy checks(&window.checkTimer, &QTimer::timeout);
+        QElapsedTimer clock;
+        for (int i = 0; i < 5; ++i) {
+            changes.notify();
+            clock.start();
+            QTest::qWait(20);
+            QCOMPARE(checks.count(), 0);
+        }
+        QTRY_COMPARE(checks.count(), 1);
+        QVERIFY(clock.elapsed() >= 80);
+        QTest::qWait(200);
+        QCOMPARE(checks.count(), 1);
+    }
+
+    void replugIsFoundByTheCheckAfterTheNotification()
+    {
+        VirtualKeyboard keyboard;
+        Widget window(keyboard);
+        window.watchDeviceChanges(&keyboard);
+        window.checkTimer.setInterval(30);
+        window.checkDevice();
+        QTRY_VERIFY(window.hid.isEventLoopRunning());
+        keyboard.unplug();
+        QTRY_VERIFY(window.hid.slotsSnapshot().value(0).eventPath.isEmpty());
+        keyboard.plug();
+        QTRY_COMPARE(window.hid.slotsSnapshot().value(0).eventPath, VirtualKeyboard::eventPath());
+        // The restarted loop hears the keyboard again.
+        keyboard.changeLightingOnKeyboard({1, 2, 3, 4, 5, 6, 7});
+        QTRY_VERIFY(rootCalls(window).contains("zzzMorvat"));
+    }
+
+    void startsFromAnotherDirectory()
+    {
+        QTemporaryDir elsewhere;
+        QVERIFY(QDir::setCurrent(elsewhere.path()));
+        QVERIFY(enterProgramDirectory(QCoreApplication::applicationFilePath()));
+        QCOMPARE(QDir::currentPath(), QCoreApplication::applicationDirPath());
+        QVERIFY(QFile::exists("./modules/setting/apConfig.bin"));
+    }
+
+    void missingSettingsGiveAnEmptyTitle()
+    {
+        QTemporaryDir empty;
+        QVERIFY(QDir::setCurrent(empty.path()));
+        VirtualKeyboard keyboard;
+        keyboard.unplug();
+        {
+            Widget window(keyboard);
+            window.checkDevice();
+            QCOMPARE(window.windowTitle(), QString());
+            QCOMPARE(window.size(), QSize(1000, 600));
+        }
+        QVERIFY(enterProgramDirectory(QCoreApplication::applicationFilePath()));
+    }
+};
+
+int main(int argc, char* argv[])
+{
+    chooseSceneGraphBackend();
+    QApplication app(argc, argv);
+    TestShell test;
+    return QTest::qExec(&test, argc, argv);
+}
+#include "tst_shell.moc"
