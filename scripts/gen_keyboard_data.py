@@ -428,13 +428,14 @@ def overlap(a0, a1, b0, b1):
 
 
 def adjacent(a, b, keys):
-    """True when b is the next key beside a in a row, or directly above or
-    below it with the two caps overlapping horizontally."""
+    """True when b is the next key beside a in a row (at most a 1u gap
+    between the caps, as between Esc and F1), or directly above or below it
+    with the two caps overlapping horizontally."""
     for row_a, left_a, right_a, _, _ in a.parts:
         for row_b, left_b, right_b, _, _ in b.parts:
             if abs(row_a - row_b) == 1 and overlap(left_a, right_a, left_b, right_b) > 0:
                 return True
-            if row_a == row_b:
+            if row_a == row_b and -overlap(left_a, right_a, left_b, right_b) <= UNIT + GAP:
                 low, high = min(right_a, right_b), max(left_a, left_b)
                 between = [k for k in keys if k is not a and k is not b
                            for row, left, right, _, _ in k.parts
