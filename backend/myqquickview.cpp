@@ -1,37 +1,30 @@
 #include "myqquickview.h"
 
 #include "datapaths.h"
+#include "definitiontables.h"
+#include "devicepayloads.h"
+#include "dialogs.h"
 #include "hid_thread.h"
 
 #include <QQuickItem>
 
-myQQuickView::myQQuickView(QWidget* parent) : QQuickWidget(parent)
+myQQuickView::myQQuickView(QWidget* parent)
+    : QQuickWidget(parent), systemDialogs(std::make_unique<SystemDialogs>()),
+      dialogs(systemDialogs.get())
 {
-    readHardwareLimits();
-    apConfig = new QSettings(DataPaths::ApConfig, QSettings::IniFormat);
-    openProfiles();
+    const HardwareLimits limits = readHardwareLimits(DataPaths::HardwareDefinition);
+    kbLayoutType = limits.kbLayoutType;
+    maxMacro = limits.maxMacro;
+    maxProfile = limits.maxProfile;
+    apConfig = std::make_unique<QSettings>(DataPaths::ApConfig, QSettings::IniFormat);
+    profiles.open(maxProfile);
 }
 
-myQQuickView::~myQQuickView()
-{
-    qDeleteAll(profiles);
-    delete apConfig;
-}
+myQQuickView::~myQQuickView() = default;
 
-void myQQuickView::readHardwareLimits()
+void myQQuickView::setDialogs(Dialogs* replacement)
 {
-    const QSettings definition(DataPaths::HardwareDefinition, QSettings::IniFormat);
-    kbLayoutType = quint8(definition.value("common/kbLayoutType", 0).toUInt());
-    maxMacro = quint8(qMin(definition.value("common/maxMacro", 0).toUInt(), uint(MaxMacros)));
-    maxProfile = quint8(qMin(definition.value("common/maxProfile", 0).toUInt(), uint(MaxProfiles)));
-}
-
-void myQQuickView::openProfiles()
-{
-    for (int i = 1; i <= maxProfile; ++i)
-        profiles.append(
-            new QSettings(DataPaths::ProfilePrefix + QString::number(i) + DataPaths::ProfileSuffix,
-                          QSettings::IniFormat));
+    dialogs = replacement ? replacement : systemDialogs.get();
 }
 
 QStringList myQQuickView::productNames() const
@@ -39,15 +32,22 @@ QStringList myQQuickView::productNames() const
     return apConfig->value("common/product_name").toStringList();
 }
 
-QSettings* myQQuickView::currentProfileSettings() const
-{
-    return profiles.value(currentProfile, nullptr);
-}
-
 void myQQuickView::invokeRoot(const char* function)
 {
     if (QQuickItem* root = rootObject())
         QMetaObject::invokeMethod(root, function, Qt::QueuedConnection);
+}
+
+void myQQuickView::writeCurrentProfile(const QString& key, const QVariant& value)
+{
+    if (QSettings* profile = profiles.current())
+        profile->setValue(key, value);
+}
+
+QVariant myQQuickView::readCurrentProfile(const QString& key) const
+{
+    const QSettings* profile = profiles.current();
+    return profile ? profile->value(key) : QVariant();
 }
 
 void myQQuickView::initUI()
@@ -73,20 +73,10 @@ void myQQuickView::syncFW()
     uchar mode = kbLayoutType;
     hidThread->hid_80H_GetFWVersion(version, mode);
     kbLayoutType = mode;
-    uchar profile = currentProfile;
+    uchar profile = profiles.currentIndex();
     hidThread->hid_A1H_GetCurrentProfile(profile);
-    currentProfile = profile;
-    rebuildKeyNameTable();
-}
-
-void myQQuickView::rebuildKeyNameTable()
-{
-    QSettings definition(DataPaths::KeyCodeDefinition, QSettings::IniFormat);
-    const QStringList names = definition.value("common/usbStr").toStringList();
-    const QStringList codes = definition.value("common/usbCode").toStringList();
-    KeyNameTable.clear();
-    for (int i = 0; i < qMin(names.size(), codes.size()); ++i)
-        KeyNameTable.insert(names[i], quint8(codes[i].toUInt()));
+    profiles.setCurrentIndex(profile);
+    KeyNameTable = readKeyNameTable(DataPaths::KeyCodeDefinition);
 }
 
 void myQQuickView::syncLed()
@@ -94,31 +84,23 @@ void myQQuickView::syncLed()
     if (!hidThread)
         return;
     uchar led[Protocol::LightingValues] = {};
-    if (hidThread->hid_88H_GetLEDType(led[0], led[1], led[2], led[3], led[4], led[5], led[6])) {
-        QList<int> lighting;
-        for (uchar value : led)
-            lighting.append(value);
-        storeLightingType(lighting);
-    }
+    if (hidThread->hid_88H_GetLEDType(led[0], led[1], led[2], led[3], led[4], led[5], led[6]))
+        storeLightingType(QList<int>(std::begin(led), std::end(led)));
     uchar colors[Protocol::SevenColorLength] = {};
     if (hidThread->hid_B0H_GetSevenColor(colors)) {
         QVariantList sceneColors;
         for (int i = 0; i < Protocol::SevenColorBytes; ++i)
-            sceneColors.append(int(colors[i]) * 4);
-        if (QSettings* profile = currentProfileSettings())
-            profile->setValue("color/color", sceneColors);
+            sceneColors.append(int(colors[i]) * DevicePayloads::SceneUnitsPerDeviceUnit);
+        writeCurrentProfile("color/color", sceneColors);
     }
 }
 
 void myQQuickView::storeLightingType(const QList<int>& lighting)
 {
-    QSettings* profile = currentProfileSettings();
-    if (!profile)
-        return;
     QVariantList values;
     for (int value : lighting)
         values.append(value);
-    profile->setValue("color/ledType", values);
+    writeCurrentProfile("color/ledType", values);
 }
 
 void myQQuickView::keyboardLightingChanged(const QList<int>& lighting)

@@ -1,18 +1,24 @@
 #pragma once
 
 #include "deviceeventsink.h"
+#include "macrolibrary.h"
+#include "profilestore.h"
 
 #include <QList>
 #include <QMap>
 #include <QQuickWidget>
 #include <QSettings>
 #include <QStringList>
+#include <QVariant>
+#include <memory>
 
+class Dialogs;
 class Hid_Thread;
 
 // The view that shows the scene and the scene's backend: every public slot is
-// callable by name from the scene. Lives on the GUI thread; owns its settings
-// objects. Drives the scene only by invoking root functions by name.
+// callable by name from the scene and runs on the GUI thread. Owns its
+// settings objects, the profile store and the macro library. Drives the scene
+// only by invoking root functions by name.
 class myQQuickView : public QQuickWidget, public DeviceEventSink
 {
     Q_OBJECT
@@ -26,18 +32,19 @@ public:
     QStringList productNames() const;
 
     quint8 layoutType() const { return kbLayoutType; }
-    quint8 profileIndex() const { return currentProfile; }
-    int profileCount() const { return profiles.size(); }
+    quint8 profileIndex() const { return profiles.currentIndex(); }
+    int profileCount() const { return profiles.count(); }
     quint8 macroSlotCount() const { return maxMacro; }
-    quint8 profileLimit() const { return maxProfile; }
-    QSettings* profileSettings(int index) const { return profiles.value(index); }
+    QSettings* profileSettings(int index) const { return profiles.at(index); }
+    const QMap<QString, quint8>& keyNames() const { return KeyNameTable; }
+
+    // Replaces the dialogs (file choosers, warnings); not owned, null restores
+    // the system dialogs.
+    void setDialogs(Dialogs* dialogs);
 
     // DeviceEventSink: called on the event loop's thread; the profile write and
     // the scene call happen on the GUI thread.
     void keyboardLightingChanged(const QList<int>& lighting) override;
-
-    static constexpr int MaxProfiles = 10;
-    static constexpr int MaxMacros = 255;
 
 public slots:
     void syncFW();
@@ -45,22 +52,55 @@ public slots:
     void initUI();
     void zzzMorvat();
     void runUI();
+    QVariantList loadHWDef();
+    QVariantList loadUsbStr();
+    QVariantList loadUsbCode();
+    uchar getMaxProfile();
+    void loadProfile(int profile);
+    QVariant loadDefaultProfile(QString key);
+    void saveProfile(int profile);
+    void resetProfile(int profile);
+    QStringList loadMacroIni(QVariant name);
+    QVariantList getKeydefine(QVariant matrixId);
+    QList<uchar> macroIncode(QStringList macros);
+    void ui_01H_SetReportRate(uchar rate);
+    void ui_02H_SetKeyboardMode(uchar mode);
+    void ui_04H_SetButtonSensitivity(uchar sens1);
+    void ui_08H_SetLEDType(uchar type, uchar brightness, uchar speed, uchar direction,
+                           uchar color, uchar bl0, uchar bl1);
+    void ui_0C0DH_SetKeyMatrix(QVariantList src256);
+    void ui_10H_SetMacroKey(QVariant macroId, QVariant name);
+    void ui_12H_SetUserPicture(uchar index, uchar option, QVariantList src384);
+    void ui_13H_SetRecoveryData();
+    void ui_21H_SetCurrentProfile(int profile);
+    void ui_30H_SetColor(QVariantList src21);
+    QString ui_80H_GetFWVersion();
+    QVariant ui_80H_GetHWMode();
+    QVariant ui_81H_GetReportRate();
+    QVariant ui_82H_GetKeyboardMode();
+    QVariant ui_84H_GetButtonSensitivity();
+    QVariantList ui_88H_GetLEDType();
+    QVariantList ui_8C8DH_GetKeyMatrix();
+    QVariantList ui_92H_GetUserPicture(uchar index);
+    QVariant ui_A1H_GetCurrentProfile();
+    QVariantList ui_B0H_GetColor();
 
 private:
-    void readHardwareLimits();
-    void openProfiles();
-    void rebuildKeyNameTable();
     void invokeRoot(const char* function);
-    QSettings* currentProfileSettings() const; // null when the index has no profile
+    void writeCurrentProfile(const QString& key, const QVariant& value);
+    QVariant readCurrentProfile(const QString& key) const;
     void storeLightingType(const QList<int>& lighting);
+    QString userDesktop() const;
 
     bool isEnableAudio = true;
-    QSettings* apConfig = nullptr;
-    QList<QSettings*> profiles;
-    quint8 currentProfile = 0;
+    std::unique_ptr<QSettings> apConfig;
+    ProfileStore profiles;
     QStringList msgList;
     quint8 kbLayoutType = 0;
     quint8 maxMacro = 0;
     quint8 maxProfile = 0;
     QMap<QString, quint8> KeyNameTable;
+    MacroLibrary macroLibrary;
+    std::unique_ptr<Dialogs> systemDialogs;
+    Dialogs* dialogs = nullptr; // systemDialogs unless replaced
 };

@@ -1,0 +1,77 @@
+#include "profilestore.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+bool sameFile(const QString& a, const QString& b)
+{
+    const QFileInfo first(a), second(b);
+    return first.exists() && second.exists() &&
+           first.canonicalFilePath() == second.canonicalFilePath();
+}
+
+} // namespace
+
+ProfileStore::ProfileStore(const QString& directory) : directory(directory) {}
+
+ProfileStore::~ProfileStore()
+{
+    qDeleteAll(profiles);
+}
+
+void ProfileStore::open(int count)
+{
+    for (int k = profiles.size(); k < count; ++k)
+        profiles.append(new QSettings(fileName(k), QSettings::IniFormat));
+}
+
+QString ProfileStore::fileName(int profile) const
+{
+    return directory + "/p" + QString::number(profile + 1) + ".bin";
+}
+
+QString ProfileStore::factoryFileName() const
+{
+    return directory + "/pD.bin";
+}
+
+QSettings* ProfileStore::at(int profile) const
+{
+    return contains(profile) ? profiles[profile] : nullptr;
+}
+
+bool ProfileStore::exportTo(int profile, const QString& target)
+{
+    if (!contains(profile))
+        return false;
+    profiles[profile]->sync(); // the export holds what the program shows
+    if (sameFile(fileName(profile), target))
+        return true;
+    if (QFile::exists(target))
+        QFile::remove(target);
+    return QFile::copy(fileName(profile), target);
+}
+
+bool ProfileStore::importFrom(int profile, const QString& source)
+{
+    if (!contains(profile))
+        return false;
+    const QString name = fileName(profile);
+    if (sameFile(name, source))
+        return true;
+    // Deleted now rather than later: a pending write of the old object must
+    // land before the file is replaced, never on the new copy.
+    delete profiles[profile];
+    QFile::remove(name);
+    const bool copied = QFile::copy(source, name);
+    profiles[profile] = new QSettings(name, QSettings::IniFormat);
+    return copied;
+}
+
+QVariant ProfileStore::factoryValue(const QString& key) const
+{
+    const QSettings factory(factoryFileName(), QSettings::IniFormat);
+    return factory.value(key, QVariant());
+}

@@ -1,0 +1,53 @@
+#pragma once
+
+#include <QList>
+#include <QSettings>
+#include <QString>
+#include <QVariant>
+
+// The on-disk copy of every on-board profile: one INI file per profile,
+// "p<k+1>.bin" for profile k, plus the read-only factory profile "pD.bin",
+// all in one directory. The files stay open for the whole run and reach the
+// disk through QSettings' deferred write.
+//
+// GUI thread only: the device event loop hands its values to the GUI thread
+// before they are stored here.
+class ProfileStore
+{
+public:
+    // `directory` ends without a slash, e.g. "./modules/setting".
+    explicit ProfileStore(const QString& directory = QStringLiteral("./modules/setting"));
+    ~ProfileStore();
+    ProfileStore(const ProfileStore&) = delete;
+    ProfileStore& operator=(const ProfileStore&) = delete;
+
+    // Opens the files of profiles 0 … count-1; creates none of them.
+    void open(int count);
+
+    int count() const { return profiles.size(); }
+    bool contains(int profile) const { return profile >= 0 && profile < profiles.size(); }
+    QString fileName(int profile) const;
+    QString factoryFileName() const;
+
+    // The settings of a profile; null when there is no such profile.
+    QSettings* at(int profile) const;
+    QSettings* current() const { return at(currentProfile); }
+    quint8 currentIndex() const { return currentProfile; }
+    void setCurrentIndex(quint8 profile) { currentProfile = profile; }
+
+    // Copies the profile's file to `target`, replacing a file of that name.
+    bool exportTo(int profile, const QString& target);
+    // Replaces the profile's file by a copy of `source` and reopens it.
+    // Choosing the profile's own file changes nothing.
+    bool importFrom(int profile, const QString& source);
+    // Replaces the profile by the factory profile.
+    bool reset(int profile) { return importFrom(profile, factoryFileName()); }
+
+    // The factory profile's value of `key`; invalid when absent.
+    QVariant factoryValue(const QString& key) const;
+
+private:
+    QString directory;
+    QList<QSettings*> profiles; // owned
+    quint8 currentProfile = 0;
+};
