@@ -28,8 +28,7 @@ uchar myQQuickView::getMaxProfile()
 
 QVariantList myQQuickView::getKeydefine(QVariant matrixId)
 {
-    const QString key =
-        "keydefine" + QString::number(kbLayoutType) + '/' + matrixId.toString();
+    const QString key = "keydefine" + QString::number(kbLayoutType) + '/' + matrixId.toString();
     return readCurrentProfile(key).toList();
 }
 

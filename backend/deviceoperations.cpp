@@ -167,7 +167,8 @@ QVariantList myQQuickView::ui_8C8DH_GetKeyMatrix()
 QVariantList myQQuickView::ui_92H_GetUserPicture(uchar index)
 {
     constexpr int PictureValues = Protocol::PicturePlanes * Protocol::KeyMatrixSlots;
-    const QVariantList stored = readCurrentProfile("userPicture/" + QString::number(index)).toList();
+    const QVariantList stored =
+        readCurrentProfile("userPicture/" + QString::number(index)).toList();
     if (stored.size() == PictureValues)
         return stored;
     return QVariantList(PictureValues, 0);

@@ -41,7 +41,8 @@ std::array<QByteArray, 4> picturePlanes(const QVariantList& picture)
         const int base = Protocol::PicturePlanes * k;
         planes[0][k] = lowByte(elementAt(picture, base));
         for (int channel = 1; channel < Protocol::PicturePlanes; ++channel)
-            planes[channel][k] = lowByte(elementAt(picture, base + channel) / SceneUnitsPerDeviceUnit);
+            planes[channel][k] =
+                lowByte(elementAt(picture, base + channel) / SceneUnitsPerDeviceUnit);
     }
     return planes;
 }

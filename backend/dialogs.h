@@ -11,12 +11,12 @@ class Dialogs
 public:
     virtual ~Dialogs() = default;
     // An existing file chosen by the user, or "" when cancelled.
-    virtual QString openFileName(QWidget* parent, const QString& caption,
-                                 const QString& directory, const QString& filter) = 0;
+    virtual QString openFileName(QWidget* parent, const QString& caption, const QString& directory,
+                                 const QString& filter) = 0;
     // A file name to write, or "" when cancelled; the user has already agreed
     // to replace an existing file.
-    virtual QString saveFileName(QWidget* parent, const QString& caption,
-                                 const QString& directory, const QString& filter) = 0;
+    virtual QString saveFileName(QWidget* parent, const QString& caption, const QString& directory,
+                                 const QString& filter) = 0;
     // A warning box without parent and with a single OK button.
     virtual void warn(const QString& title, const QString& text) = 0;
 };

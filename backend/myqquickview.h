@@ -66,8 +66,8 @@ public slots:
     void ui_01H_SetReportRate(uchar rate);
     void ui_02H_SetKeyboardMode(uchar mode);
     void ui_04H_SetButtonSensitivity(uchar sens1);
-    void ui_08H_SetLEDType(uchar type, uchar brightness, uchar speed, uchar direction,
-                           uchar color, uchar bl0, uchar bl1);
+    void ui_08H_SetLEDType(uchar type, uchar brightness, uchar speed, uchar direction, uchar color,
+                           uchar bl0, uchar bl1);
     void ui_0C0DH_SetKeyMatrix(QVariantList src256);
     void ui_10H_SetMacroKey(QVariant macroId, QVariant name);
     void ui_12H_SetUserPicture(uchar index, uchar option, QVariantList src384);

@@ -6,7 +6,15 @@
 namespace {
 
 constexpr int ItemsPerKey = 6;
-enum KeyItem { X, Y, KeyType, Label, MatrixSlot, FactoryCode };
+enum KeyItem
+{
+    X,
+    Y,
+    KeyType,
+    Label,
+    MatrixSlot,
+    FactoryCode
+};
 
 QStringList commonList(const QString& path, const QString& key)
 {

@@ -7,8 +7,7 @@ MacroLibrary::MacroLibrary(const QString& directory) : directory(directory) {}
 
 QString MacroLibrary::fileFor(const QString& name) const
 {
-    if (name.isEmpty() || name == "." || name == ".." || name.contains('/') ||
-        name.contains('\\'))
+    if (name.isEmpty() || name == "." || name == ".." || name.contains('/') || name.contains('\\'))
         return QString();
     return directory + '/' + name + ".bin";
 }

@@ -2,7 +2,8 @@
 # The real program on a virtual X server, started from another directory with
 # the virtual keyboard: one 1000x600 undecorated window titled from the
 # settings file, a picture that is not blank, a clean stop on SIGTERM, and a
-# capture that shows the device check's exchange line by line.
+# capture that shows the device check's exchange (firmware version, current
+# profile) and then the scene's lighting read (lighting type, seven colours).
 # Usage: program_under_xvfb.sh PATH/TO/q3config
 set -euo pipefail
 program=$(readlink -f "$1")
@@ -40,7 +41,7 @@ awk -v d="$deviation" 'BEGIN { exit !(d > 0.01) }' || fail "blank screenshot (de
 line='^[0-9]+ (cmd|evt) (feature-out|feature-in|out|in)( [0-9A-F]{2})+$'
 [ -s reports.txt ] || fail "empty capture"
 if grep -v -E "$line" reports.txt; then fail "malformed capture lines above"; fi
-grep -n -E ' cmd feature-out 00 (80|A1) ' reports.txt | cut -d' ' -f5 > order.txt
-[ "$(tr '\n' ' ' < order.txt)" = "80 A1 " ] || fail "device check exchange: $(cat reports.txt)"
+grep -n -E ' cmd feature-out 00 (80|A1|88|B0) ' reports.txt | cut -d' ' -f5 > order.txt
+[ "$(tr '\n' ' ' < order.txt)" = "80 A1 88 B0 " ] || fail "device check exchange: $(cat reports.txt)"
 
 echo "program_under_xvfb: ok"

@@ -10,6 +10,10 @@ Item {
 
     // Root functions in the order the backend invoked them.
     property var calls: []
+    property var hardwareDefinition: []
+    property int profileCount: 0
+    property int currentProfile: 0
+    property var lighting: []
 
     signal msg_KB(bool isDown, int usbCode)
 
@@ -26,8 +30,17 @@ Item {
         tmrProtectUI.restart()
     }
 
+    // Reads what the pages need from the backend; the lighting comes from
+    // the keyboard through syncLed.
     function initUI() {
         note("initUI")
+        if (typeof ui_View === "undefined")
+            return
+        hardwareDefinition = ui_View.loadHWDef()
+        profileCount = ui_View.getMaxProfile()
+        currentProfile = ui_View.ui_A1H_GetCurrentProfile()
+        ui_View.syncLed()
+        lighting = ui_View.ui_88H_GetLEDType()
     }
 
     function zzzMorvat() {
