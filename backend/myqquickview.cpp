@@ -9,14 +9,14 @@
 #include <QQuickItem>
 
 myQQuickView::myQQuickView(QWidget* parent)
-    : QQuickWidget(parent), systemDialogs(std::make_unique<SystemDialogs>()),
-      dialogs(systemDialogs.get())
+    : QQuickWidget(parent), apConfig(DataPaths::ApConfig, DataPaths::ApConfigFactory),
+      systemDialogs(std::make_unique<SystemDialogs>()), dialogs(systemDialogs.get())
 {
     const HardwareLimits limits = readHardwareLimits(DataPaths::HardwareDefinition);
     kbLayoutType = limits.kbLayoutType;
     maxMacro = limits.maxMacro;
     maxProfile = limits.maxProfile;
-    apConfig = std::make_unique<QSettings>(DataPaths::ApConfig, QSettings::IniFormat);
+    initMacroIni(maxMacro);
     profiles.open(maxProfile);
 }
 
@@ -29,7 +29,7 @@ void myQQuickView::setDialogs(Dialogs* replacement)
 
 QStringList myQQuickView::productNames() const
 {
-    return apConfig->value("common/product_name").toStringList();
+    return apConfig.productNames();
 }
 
 void myQQuickView::invokeRoot(const char* function)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "appsettings.h"
 #include "deviceeventsink.h"
 #include "macrolibrary.h"
 #include "profilestore.h"
@@ -52,15 +53,30 @@ public slots:
     void initUI();
     void zzzMorvat();
     void runUI();
+    void saveApConfig(QVariantList apConfigs);
+    QVariantList loadApConfig();
+    void resetApconfig();
     QVariantList loadHWDef();
     QVariantList loadUsbStr();
     QVariantList loadUsbCode();
+    bool getIsSkinShow();
     uchar getMaxProfile();
     void loadProfile(int profile);
     QVariant loadDefaultProfile(QString key);
     void saveProfile(int profile);
     void resetProfile(int profile);
+    void loadMacroIniFromFile(QVariant name);
+    void saveMacroIniToFile(QVariant name);
+    void renameMacroIniFile(QVariant oldName, QVariant newName);
+    QString getCustomFilePath();
+    void initMacroIni(uchar maxMacro);
+    QVariant createMacroIni();
+    QVariant deleteMacroIni(QVariant name);
+    QStringList getMacroIniNames();
+    QVariant saveMacroIni(QVariant name, QStringList macros);
     QStringList loadMacroIni(QVariant name);
+    QVariantList loadMacroIniConfig(QVariant name);
+    void setMacroIniConfig(QVariant name, QVariantList config);
     QVariantList getKeydefine(QVariant matrixId);
     QList<uchar> macroIncode(QStringList macros);
     void ui_01H_SetReportRate(uchar rate);
@@ -91,9 +107,11 @@ private:
     QVariant readCurrentProfile(const QString& key) const;
     void storeLightingType(const QList<int>& lighting);
     QString userDesktop() const;
+    // Slot 0 … 16 macros are downloaded whenever they are saved.
+    static constexpr int LastAutoDownloadSlot = 16;
 
     bool isEnableAudio = true;
-    std::unique_ptr<QSettings> apConfig;
+    AppSettings apConfig;
     ProfileStore profiles;
     QStringList msgList;
     quint8 kbLayoutType = 0;

@@ -1,5 +1,7 @@
 #include "profilestore.h"
 
+#include "filecopy.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -64,8 +66,7 @@ bool ProfileStore::importFrom(int profile, const QString& source)
     // Deleted now rather than later: a pending write of the old object must
     // land before the file is replaced, never on the new copy.
     delete profiles[profile];
-    QFile::remove(name);
-    const bool copied = QFile::copy(source, name);
+    const bool copied = replaceWithCopy(name, source);
     profiles[profile] = new QSettings(name, QSettings::IniFormat);
     return copied;
 }

@@ -119,7 +119,8 @@ private:
         const QString shipped = QCoreApplication::applicationDirPath() + "/modules/setting/";
         QDir(dir.path()).mkpath("modules/setting");
         QDir(dir.path()).mkpath("modules/macro");
-        for (const char* name : {"HWDef.bin", "KeyCodeDef.bin", "pD.bin", "apConfig.bin"})
+        for (const char* name :
+             {"HWDef.bin", "KeyCodeDef.bin", "pD.bin", "apConfig.bin", "apConfigD.bin"})
             QFile::copy(shipped + name, dir.filePath(QString("modules/setting/") + name));
     }
 };

@@ -382,6 +382,95 @@ private slots:
         QCOMPARE(rig.dialogs.warnings.size(), warned ? 1 : 0);
     }
 
+    void freshStartCreatesOneMacroFilePerSlot()
+    {
+        BackendRig rig;
+        const QStringList names = rig.view->getMacroIniNames();
+        QCOMPARE(names.size(), int(rig.view->macroSlotCount()));
+        QCOMPARE(names.first(), QString("Macro. 001.bin"));
+        QCOMPARE(names.last(), QString("Macro. 032.bin"));
+        QCOMPARE(rig.view->loadMacroIniConfig("Macro. 032"), (QVariantList{31, 1}));
+    }
+
+    void savingDownloadsSlotsUpTo16_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("downloaded");
+        QTest::newRow("slot 0") << "Macro. 001" << true;
+        QTest::newRow("slot 16") << "Macro. 017" << true;
+        QTest::newRow("slot 17") << "Macro. 018" << false;
+        QTest::newRow("no slot") << "Loose" << false;
+    }
+
+    void savingDownloadsSlotsUpTo16()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, downloaded);
+        BackendRig rig;
+        rig.view->syncFW();
+        rig.writeFile("modules/macro/Loose.bin", "[config]\nindex=-1\n");
+        rig.keyboard.clearCapture();
+        const QStringList steps{"A    [Down]", "A      [Up]"};
+        QCOMPARE(rig.view->saveMacroIni(name, steps).toBool(), true);
+        QVERIFY(rig.settle());
+        QCOMPARE(rig.view->loadMacroIni(name), steps);
+        const int slot = name.mid(7).toInt() - 1;
+        if (downloaded) {
+            QByteArray packet = hex("00 10 00 00 00 00 55 AA 00");
+            packet[SlotOffset] = char(slot);
+            QCOMPARE(rig.commandsSent(), QList<QByteArray>{packet});
+            QCOMPARE(rig.keyboard.macro(slot).left(8), hex("01 00 04 01 04 81 00 00"));
+        } else {
+            QVERIFY(rig.keyboard.capture().isEmpty());
+        }
+        QCOMPARE(rig.view->saveMacroIni("Absent", steps).toBool(), false);
+    }
+
+    void macroExportAndImportRoundTrip()
+    {
+        BackendRig rig;
+        rig.view->saveMacroIni("Macro. 020", {"300   [Delay]"});
+        const QString exported = rig.dir.filePath("fire.mc");
+        rig.dialogs.nextFile = exported;
+        rig.view->saveMacroIniToFile("Macro. 020");
+        const QByteArray bytes = rig.readFile("fire.mc");
+        QCOMPARE(bytes, rig.readFile("modules/macro/Macro. 020.bin"));
+        rig.view->loadMacroIniFromFile("Macro. 021");
+        QCOMPARE(rig.readFile("modules/macro/Macro. 021.bin"), bytes);
+        QCOMPARE(rig.dialogs.captions,
+                 (QStringList{"Save File|Macro(*.mc)", "Open File|Macro(*.mc)"}));
+        rig.view->renameMacroIniFile("Macro. 021", "../outside");
+        QVERIFY(!QFile::exists(rig.dir.filePath("modules/outside.bin")));
+        QVERIFY(rig.view->getMacroIniNames().contains("Macro. 021.bin"));
+    }
+
+    void macroConfigurationRecordsTheDevice()
+    {
+        BackendRig rig;
+        rig.view->setMacroIniConfig("Macro. 003", {2, 4});
+        QCOMPARE(rig.view->loadMacroIniConfig("Macro. 003"), (QVariantList{2, 4}));
+        QVERIFY(rig.view->loadMacroIniConfig("Absent").isEmpty());
+        const QVariant created = rig.view->createMacroIni();
+        QCOMPARE(created.toString(), QString("Macro. 033"));
+        QCOMPARE(rig.view->deleteMacroIni(created).toBool(), true);
+        QCOMPARE(rig.view->deleteMacroIni(created).toBool(), false);
+    }
+
+    void settingsResetAndSkins()
+    {
+        BackendRig rig;
+        rig.view->saveApConfig({1, 2});
+        QCOMPARE(rig.view->loadApConfig().size(), 2);
+        rig.view->resetApconfig();
+        QCOMPARE(rig.readFile("modules/setting/apConfig.bin"),
+                 rig.readFile("modules/setting/apConfigD.bin"));
+        QCOMPARE(rig.view->loadApConfig().size(), 32);
+        QVERIFY(!rig.view->getIsSkinShow());
+        QDir(rig.dir.path()).mkpath("modules/img/skin1");
+        QDir(rig.dir.path()).mkpath("modules/img/skin2");
+        QVERIFY(rig.view->getIsSkinShow());
+    }
+
     void loadHWDefShapes_data()
     {
         QTest::addColumn<QByteArray>("definition");

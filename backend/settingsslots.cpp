@@ -1,0 +1,44 @@
+// The backend's application-settings slots.
+#include "dialogs.h"
+#include "myqquickview.h"
+
+#include <QFile>
+#include <QStandardPaths>
+
+namespace {
+constexpr char SkinRoot[] = "./modules/img";
+} // namespace
+
+void myQQuickView::saveApConfig(QVariantList apConfigs)
+{
+    apConfig.save(apConfigs);
+}
+
+QVariantList myQQuickView::loadApConfig()
+{
+    return apConfig.load();
+}
+
+void myQQuickView::resetApconfig()
+{
+    apConfig.reset();
+}
+
+bool myQQuickView::getIsSkinShow()
+{
+    return hasSkinChoice(SkinRoot);
+}
+
+QString myQQuickView::getCustomFilePath()
+{
+    const QString chosen = dialogs->openFileName(
+        this, tr("Open File"), QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
+        tr("Image Files(*.png)"));
+    if (chosen.isEmpty())
+        return QString();
+    QFile picture(chosen);
+    if (picture.open(QIODevice::ReadOnly))
+        return chosen;
+    dialogs->warn(msgList.value(2), QStringLiteral("%1%2").arg(msgList.value(3), chosen));
+    return QString();
+}

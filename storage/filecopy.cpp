@@ -1,0 +1,18 @@
+#include "filecopy.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QFileInfo>
+
+bool replaceWithCopy(const QString& target, const QString& source)
+{
+    const QDateTime replaced = QFileInfo(target).lastModified();
+    QFile::remove(target);
+    if (!QFile::copy(source, target))
+        return false;
+    QFile copy(target);
+    if (replaced.isValid() && QFileInfo(target).lastModified() <= replaced &&
+        copy.open(QIODevice::ReadWrite))
+        copy.setFileTime(replaced.addMSecs(1), QFileDevice::FileModificationTime);
+    return true;
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include <QString>
+
+// Replaces `target` (which may not exist) by a copy of `source`. The copy's
+// modification time is later than the replaced file's: QSettings keeps parsed
+// files cached by size and time, and a same-sized copy made within the same
+// millisecond would otherwise be read from that stale cache.
+bool replaceWithCopy(const QString& target, const QString& source);
