@@ -1,0 +1,82 @@
+// Qt Quick tests of the scene (tests/qml/tst_*.qml). Every test document sees
+// the objects the program publishes: `ui_View` (the backend, wired to the
+// virtual keyboard), `hid` and `ui_Ctl`, all belonging to a real main window
+// that works on a private copy of the data tree. The scene's files are
+// available from the resources as "qrc:/modules/qml/…".
+#include "myqquickview.h"
+#include "programdirectory.h"
+#include "scenegraph.h"
+#include "ui_controler.h"
+#include "virtualkeyboard.h"
+#include "widget.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QTemporaryDir>
+#include <QtQuickTest>
+#include <memory>
+
+namespace {
+
+void copyTree(const QString& from, const QString& to)
+{
+    QDir().mkpath(to);
+    const QDir source(from);
+    for (const QString& file : source.entryList(QDir::Files))
+        QFile::copy(source.filePath(file), to + '/' + file);
+    for (const QString& dir : source.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+        copyTree(source.filePath(dir), to + '/' + dir);
+}
+
+} // namespace
+
+class SceneSetup : public QObject
+{
+    Q_OBJECT
+
+public slots:
+    void applicationAvailable()
+    {
+        enterProgramDirectory(QCoreApplication::applicationFilePath());
+        const QString shipped = QDir::current().filePath("modules");
+        for (const char* dir : {"setting", "i18n", "media", "img"})
+            copyTree(shipped + '/' + dir, data.filePath(QString("modules/") + dir));
+        QDir(data.path()).mkpath("modules/macro");
+        QDir::setCurrent(data.path());
+        keyboard = std::make_unique<VirtualKeyboard>();
+        window = std::make_unique<Widget>(*keyboard);
+        window->checkDevice();
+    }
+
+    void qmlEngineAvailable(QQmlEngine* engine)
+    {
+        QQmlContext* context = engine->rootContext();
+        context->setContextProperty("ui_View", window->controller->view);
+        context->setContextProperty("hid", &window->hid);
+        context->setContextProperty("ui_Ctl", window->controller);
+        context->setContextProperty("virtualKeyboard", keyboard.get());
+    }
+
+    void cleanupTestCase()
+    {
+        window.reset();
+        keyboard.reset();
+    }
+
+private:
+    QTemporaryDir data;
+    std::unique_ptr<VirtualKeyboard> keyboard;
+    std::unique_ptr<Widget> window;
+};
+
+int main(int argc, char** argv)
+{
+    chooseSceneGraphBackend();
+    QApplication app(argc, argv); // the main window is a widget
+    QTEST_SET_MAIN_SOURCE_PATH
+    SceneSetup setup;
+    return quick_test_main_with_setup(argc, argv, "scene", Q3_SCENE_TESTS, &setup);
+}
+#include "tst_scene.moc"
