@@ -18,7 +18,7 @@ QString windowTitleFromSettings()
 
 } // namespace
 
-Ui_Controler::Ui_Controler(Widget* window)
+Ui_Controler::Ui_Controler(Widget* window, const QUrl& scene)
 {
     if (window->objectName().isEmpty())
         window->setObjectName("Widget");
@@ -32,7 +32,7 @@ Ui_Controler::Ui_Controler(Widget* window)
     view->setObjectName("ui_View");
     view->setAttribute(Qt::WA_TranslucentBackground, true);
     view->setClearColor(Qt::transparent);
-    view->setSource(QUrl(DataPaths::SceneUrl));
+    view->setSource(scene);
     QQmlContext* context = view->rootContext();
     context->setContextProperty("ui_View", view);
     context->setContextProperty("hid", &window->hid);

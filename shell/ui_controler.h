@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QUrl>
 
 class QWidget;
 class myQQuickView;
@@ -16,7 +17,8 @@ public:
     // Sets up `window` (frameless, transparent, carrying the scene), creates
     // the backend view as the window's child and publishes it, the window's
     // device worker and this controller to the scene.
-    explicit Ui_Controler(Widget* window);
+    // `scene` is the root document to show.
+    Ui_Controler(Widget* window, const QUrl& scene);
 
     QWidget* window = nullptr;    // not owned
     myQQuickView* view = nullptr; // a child widget of `window`

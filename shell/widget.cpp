@@ -8,9 +8,10 @@
 
 #include <QCoreApplication>
 
-Widget::Widget(HidBackend& hidBackend, QWidget* parent) : QWidget(parent), hid(hidBackend)
+Widget::Widget(HidBackend& hidBackend, QWidget* parent, const QUrl& scene)
+    : QWidget(parent), hid(hidBackend)
 {
-    controller = new Ui_Controler(this);
+    controller = new Ui_Controler(this, scene);
     hid.eventSink = controller->view;
     controller->view->hidThread = &hid;
     checkTimer.setInterval(DeviceCheckDelayMs);

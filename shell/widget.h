@@ -1,8 +1,10 @@
 #pragma once
 
+#include "datapaths.h"
 #include "hid_thread.h"
 
 #include <QTimer>
+#include <QUrl>
 #include <QWidget>
 
 class DeviceChangeSource;
@@ -16,7 +18,10 @@ class Widget : public QWidget
     Q_OBJECT
 public:
     // `hidBackend` is the HID layer the worker uses; it must outlive the window.
-    explicit Widget(HidBackend& hidBackend, QWidget* parent = nullptr);
+    // `scene` is the root document of the view: the program's scene unless a
+    // test asks for another.
+    explicit Widget(HidBackend& hidBackend, QWidget* parent = nullptr,
+                    const QUrl& scene = QUrl(QString::fromLatin1(DataPaths::SceneUrl)));
     ~Widget() override;
 
     // Every notification of `source` restarts the device-check timer.

@@ -21,6 +21,9 @@ using namespace Protocol;
 
 namespace {
 
+// Notes every root function the backend invokes in its property "calls".
+const QUrl RecordingRoot(QStringLiteral("qrc:/fixtures/recordingroot.qml"));
+
 class RecordingSink : public DeviceEventSink
 {
 public:
@@ -213,7 +216,7 @@ private slots:
         VirtualKeyboard keyboard(config);
         keyboard.selectProfileOnKeyboard(keyboardProfile);
         {
-            Widget window(keyboard);
+            Widget window(keyboard, nullptr, RecordingRoot);
             window.checkDevice();
             myQQuickView* view = window.controller->view;
             QCOMPARE(int(view->profileIndex()), keyboardProfile);

@@ -19,6 +19,9 @@
 
 namespace {
 
+// Notes every root function the backend invokes in its property "calls".
+const QUrl RecordingRoot(QStringLiteral("qrc:/fixtures/recordingroot.qml"));
+
 QStringList rootCalls(Widget& window)
 {
     return window.controller->view->rootObject()->property("calls").toStringList();
@@ -42,7 +45,7 @@ private slots:
     void windowIsFramelessTransparentAndSizedToTheScene()
     {
         VirtualKeyboard keyboard;
-        Widget window(keyboard);
+        Widget window(keyboard, nullptr, RecordingRoot);
         QCOMPARE(window.size(), QSize(1000, 600));
         QCOMPARE(window.windowFlags(),
                  Qt::Window | Qt::FramelessWindowHint | Qt::CustomizeWindowHint);
@@ -58,7 +61,7 @@ private slots:
     void sceneSeesTheThreeObjects()
     {
         VirtualKeyboard keyboard;
-        Widget window(keyboard);
+        Widget window(keyboard, nullptr, RecordingRoot);
         QQmlContext* context = window.controller->view->rootContext();
         QCOMPARE(context->contextProperty("ui_View").value<QObject*>(),
                  static_cast<QObject*>(window.controller->view));
@@ -84,9 +87,9 @@ private slots:
         QFETCH(QString, before);
         QFETCH(QString, after);
         VirtualKeyboard keyboard;
-        Widget window(keyboard);
+        Widget window(keyboard, nullptr, RecordingRoot);
         window.setObjectName(before);
-        Ui_Controler controller(&window);
+        Ui_Controler controller(&window, RecordingRoot);
         QCOMPARE(window.objectName(), after);
         delete controller.view; // published objects outlive the view
     }
@@ -94,7 +97,7 @@ private slots:
     void startUpHandshakeOrder()
     {
         VirtualKeyboard keyboard;
-        Widget window(keyboard);
+        Widget window(keyboard, nullptr, RecordingRoot);
         window.checkDevice();
         window.showNormal();
         window.startUp();
@@ -120,7 +123,7 @@ private slots:
         QFETCH(int, type);
         QFETCH(int, code);
         VirtualKeyboard keyboard;
-        Widget window(keyboard);
+        Widget window(keyboard, nullptr, RecordingRoot);
         QCoreApplication::postEvent(&window, new UserEvent(code, QEvent::Type(type)));
         QCoreApplication::postEvent(&window, new QEvent(QEvent::User)); // not a UserEvent
         QCoreApplication::sendPostedEvents(&window);
@@ -132,7 +135,7 @@ private slots:
     void controllerMovesTheWindow()
     {
         VirtualKeyboard keyboard;
-        Widget window(keyboard);
+        Widget window(keyboard, nullptr, RecordingRoot);
         window.move(100, 200);
         window.controller->onXChanged(-15);
         QCOMPARE(window.pos(), QPoint(85, 200));
@@ -154,7 +157,7 @@ private slots:
         QFETCH(int, time);
         QFETCH(QString, call);
         VirtualKeyboard keyboard;
-        Widget window(keyboard);
+        Widget window(keyboard, nullptr, RecordingRoot);
         if (time < 0)
             QMetaObject::invokeMethod(window.controller, "setBusy");
         else
@@ -165,7 +168,7 @@ private slots:
     void controllerWithoutWindowDoesNothing()
     {
         VirtualKeyboard keyboard;
-        Widget window(keyboard);
+        Widget window(keyboard, nullptr, RecordingRoot);
         window.move(10, 20);
         window.controller->window = nullptr;
         window.controller->onXChanged(5);
@@ -178,7 +181,7 @@ private slots:
     void minimizeClosesTheWindowAndEndsTheProgram()
     {
         VirtualKeyboard keyboard;
-        Widget window(keyboard);
+        Widget window(keyboard, nullptr, RecordingRoot);
         window.showNormal();
         bool stoppedByTimeOut = false;
         QTimer::singleShot(0, window.controller, &Ui_Controler::onMinimize);
@@ -195,7 +198,7 @@ private slots:
     void deviceCheckTimerIsTheDesignedDebounce()
     {
         VirtualKeyboard keyboard;
-        Widget window(keyboard);
+        Widget window(keyboard, nullptr, RecordingRoot);
         QCOMPARE(window.checkTimer.interval(), 2048);
         QVERIFY(window.checkTimer.isSingleShot());
         QVERIFY(!window.checkTimer.isActive()); // no periodic polling
@@ -206,7 +209,7 @@ private slots:
     void burstOfNotificationsGivesOneCheck()
     {
         VirtualKeyboard keyboard;
-        Widget window(keyboard);
+        Widget window(keyboard, nullptr, RecordingRoot);
         FakeDeviceChanges changes;
         window.watchDeviceChanges(&changes);
         window.checkTimer.setInterval(80);
@@ -227,7 +230,7 @@ private slots:
     void replugIsFoundByTheCheckAfterTheNotification()
     {
         VirtualKeyboard keyboard;
-        Widget window(keyboard);
+        Widget window(keyboard, nullptr, RecordingRoot);
         window.watchDeviceChanges(&keyboard);
         window.checkTimer.setInterval(30);
         window.checkDevice();
@@ -257,7 +260,7 @@ private slots:
         VirtualKeyboard keyboard;
         keyboard.unplug();
         {
-            Widget window(keyboard);
+            Widget window(keyboard, nullptr, RecordingRoot);
             window.checkDevice();
             QCOMPARE(window.windowTitle(), QString());
             QCOMPARE(window.size(), QSize(1000, 600));
