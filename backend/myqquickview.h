@@ -69,6 +69,8 @@ public slots:
     void saveMacroIniToFile(QVariant name);
     void renameMacroIniFile(QVariant oldName, QVariant newName);
     QString getCustomFilePath();
+    QVariantMap chkLanguages();
+    QStringList getGlobalStrings(QString langCode);
     void initMacroIni(uchar maxMacro);
     QVariant createMacroIni();
     QVariant deleteMacroIni(QVariant name);

@@ -1,5 +1,7 @@
 // The backend's application-settings slots.
 #include "dialogs.h"
+#include "languagepacks.h"
+#include "languagepackvalid.h"
 #include "myqquickview.h"
 
 #include <QFile>
@@ -41,4 +43,17 @@ QString myQQuickView::getCustomFilePath()
         return chosen;
     dialogs->warn(msgList.value(2), QStringLiteral("%1%2").arg(msgList.value(3), chosen));
     return QString();
+}
+
+QVariantMap myQQuickView::chkLanguages()
+{
+    return LanguagePacks().list();
+}
+
+QStringList myQQuickView::getGlobalStrings(QString langCode)
+{
+    const LanguagePack pack = LanguagePacks().load(langCode);
+    msgList = pack.messages;
+    languagePackValid = pack.valid;
+    return pack.strings;
 }

@@ -119,6 +119,10 @@ private:
         const QString shipped = QCoreApplication::applicationDirPath() + "/modules/setting/";
         QDir(dir.path()).mkpath("modules/setting");
         QDir(dir.path()).mkpath("modules/macro");
+        QDir(dir.path()).mkpath("modules/i18n");
+        const QDir packs(QCoreApplication::applicationDirPath() + "/modules/i18n");
+        for (const QString& pack : packs.entryList(QDir::Files))
+            QFile::copy(packs.filePath(pack), dir.filePath("modules/i18n/" + pack));
         for (const char* name :
              {"HWDef.bin", "KeyCodeDef.bin", "pD.bin", "apConfig.bin", "apConfigD.bin"})
             QFile::copy(shipped + name, dir.filePath(QString("modules/setting/") + name));

@@ -3,6 +3,7 @@
 // the definition tables and the profile store.
 #include "backendrig.h"
 #include "devicepayloads.h"
+#include "languagepackvalid.h"
 #include "macroencoder.h"
 
 #include <QApplication>
@@ -67,6 +68,7 @@ class TestBackend : public QObject
     Q_OBJECT
 
 private slots:
+    void init() { languagePackValid = true; }
     void limitsAreClamped_data()
     {
         QTest::addColumn<QByteArray>("definition");
@@ -469,6 +471,54 @@ private slots:
         QDir(rig.dir.path()).mkpath("modules/img/skin1");
         QDir(rig.dir.path()).mkpath("modules/img/skin2");
         QVERIFY(rig.view->getIsSkinShow());
+    }
+
+    void languagePackGatesDeviceTraffic()
+    {
+        BackendRig rig;
+        const QVariantMap languages = rig.view->chkLanguages();
+        QCOMPARE(languages.value("ENGLISH").toString(), QString("031000"));
+        QCOMPARE(languages.value("CHINESE (Simp)").toString(), QString("025044"));
+        QCOMPARE(languages.value("CHINESE (Trad)").toString(), QString("025208"));
+        rig.writeFile("modules/i18n/lang_031224.ini",
+                      "[font]\nfamily=Arial\ntotal=1\ncs=0\n[strings]\n1=EDITED\n");
+        QCOMPARE(rig.view->getGlobalStrings("031224"), (QStringList{"Arial", "EDITED"}));
+        rig.view->ui_21H_SetCurrentProfile(1);
+        rig.view->ui_30H_SetColor(ints({4, 4, 4}));
+        QCOMPARE(rig.view->ui_80H_GetFWVersion(), QString("unknown"));
+        QVERIFY(rig.settle());
+        QVERIFY(rig.keyboard.capture().isEmpty());
+        // Every shipped pack is valid and turns the traffic back on.
+        for (const QVariant& code : languages) {
+            rig.view->getGlobalStrings("031224");
+            const QStringList strings = rig.view->getGlobalStrings(code.toString());
+            QCOMPARE(strings.size(), 115);
+            QCOMPARE(rig.view->ui_80H_GetFWVersion(), QString("01.03"));
+        }
+        rig.view->ui_21H_SetCurrentProfile(1);
+        QVERIFY(rig.settle());
+        QCOMPARE(rig.commandsSent().last(), hex("00 21 01 00 00 00 55 AA 00"));
+    }
+
+    void customBackgroundChooser()
+    {
+        BackendRig rig;
+        rig.view->getGlobalStrings("031000");
+        rig.dialogs.nextFile.clear();
+        QCOMPARE(rig.view->getCustomFilePath(), QString());
+        rig.writeFile("picture.png", "not really a picture, but readable");
+        rig.dialogs.nextFile = rig.dir.filePath("picture.png");
+        QCOMPARE(rig.view->getCustomFilePath(), rig.dir.filePath("picture.png"));
+        QVERIFY(rig.dialogs.warnings.isEmpty());
+        rig.dialogs.nextFile = rig.dir.filePath("gone.png");
+        QCOMPARE(rig.view->getCustomFilePath(), QString());
+        QCOMPARE(rig.dialogs.warnings.size(), 1);
+        const QStringList strings = rig.view->getGlobalStrings("031000");
+        QSettings pack(rig.dir.filePath("modules/i18n/lang_031000.ini"), QSettings::IniFormat);
+        QCOMPARE(rig.dialogs.warnings.first(), pack.value("msg/2").toString() + '|' +
+                                                   pack.value("msg/3").toString() +
+                                                   rig.dir.filePath("gone.png"));
+        QCOMPARE(rig.dialogs.captions.last(), QString("Open File|Image Files(*.png)"));
     }
 
     void loadHWDefShapes_data()
