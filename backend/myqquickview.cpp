@@ -5,11 +5,13 @@
 #include "devicepayloads.h"
 #include "dialogs.h"
 #include "hid_thread.h"
+#include "soundcues.h"
 
 #include <QQuickItem>
 
 myQQuickView::myQQuickView(QWidget* parent)
-    : QQuickWidget(parent), apConfig(DataPaths::ApConfig, DataPaths::ApConfigFactory),
+    : QQuickWidget(parent), mediaObjects(new SoundCues(this)),
+      apConfig(DataPaths::ApConfig, DataPaths::ApConfigFactory),
       systemDialogs(std::make_unique<SystemDialogs>()), dialogs(systemDialogs.get())
 {
     const HardwareLimits limits = readHardwareLimits(DataPaths::HardwareDefinition);
@@ -112,4 +114,39 @@ void myQQuickView::keyboardLightingChanged(const QList<int>& lighting)
             zzzMorvat();
         },
         Qt::QueuedConnection);
+}
+
+void myQQuickView::keyDetected(bool isDown, int usbCode)
+{
+    if (QQuickItem* root = rootObject())
+        QMetaObject::invokeMethod(root, "detectKeyboard", Qt::QueuedConnection,
+                                  Q_ARG(QVariant, isDown), Q_ARG(QVariant, usbCode));
+}
+
+void myQQuickView::mouseDetected(bool isDown, uint vornCode, uint x, uint y)
+{
+    if (QQuickItem* root = rootObject())
+        QMetaObject::invokeMethod(root, "detectMouse", Qt::QueuedConnection,
+                                  Q_ARG(QVariant, isDown), Q_ARG(QVariant, vornCode),
+                                  Q_ARG(QVariant, x), Q_ARG(QVariant, y));
+}
+
+void myQQuickView::setEnableAudio(bool isEnable)
+{
+    mediaObjects->setEnabled(isEnable);
+}
+
+void myQQuickView::playMedia_Index(uchar index)
+{
+    mediaObjects->playIndex(index);
+}
+
+void myQQuickView::playMedia_Background()
+{
+    mediaObjects->playBackground();
+}
+
+void myQQuickView::clearAllMedia()
+{
+    mediaObjects->clearAll();
 }

@@ -14,6 +14,7 @@
 #include <memory>
 
 class Dialogs;
+class SoundCues;
 class Hid_Thread;
 
 // The view that shows the scene and the scene's backend: every public slot is
@@ -47,12 +48,23 @@ public:
     // the scene call happen on the GUI thread.
     void keyboardLightingChanged(const QList<int>& lighting) override;
 
+    // Key and mouse-button events seen anywhere on the desktop, handed to the
+    // scene's "detectKeyboard" and "detectMouse" (queued).
+    void keyDetected(bool isDown, int usbCode);
+    void mouseDetected(bool isDown, uint vornCode, uint x, uint y);
+
+    SoundCues* soundCues() const { return mediaObjects; }
+
 public slots:
     void syncFW();
     void syncLed();
     void initUI();
     void zzzMorvat();
     void runUI();
+    void setEnableAudio(bool isEnable);
+    void playMedia_Index(uchar index);
+    void playMedia_Background();
+    void clearAllMedia();
     void saveApConfig(QVariantList apConfigs);
     QVariantList loadApConfig();
     void resetApconfig();
@@ -112,7 +124,7 @@ private:
     // Slot 0 … 16 macros are downloaded whenever they are saved.
     static constexpr int LastAutoDownloadSlot = 16;
 
-    bool isEnableAudio = true;
+    SoundCues* mediaObjects = nullptr; // a child of the view
     AppSettings apConfig;
     ProfileStore profiles;
     QStringList msgList;

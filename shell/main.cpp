@@ -1,10 +1,13 @@
 #include "capturefile.h"
 #include "commandline.h"
+#include "globalinputhook.h"
+#include "myqquickview.h"
 #include "programdirectory.h"
 #include "quitonsignal.h"
 #include "scenegraph.h"
 #include "systemhidbackend.h"
 #include "udevdevicechangesource.h"
+#include "ui_controler.h"
 #include "virtualkeyboard.h"
 #include "widget.h"
 
@@ -35,6 +38,19 @@ DeviceAccess openDeviceAccess(bool useVirtualKeyboard)
         access.changes = std::make_unique<UdevDeviceChangeSource>();
     }
     return access;
+}
+
+// The hooks' forwarders; `context` is the main window.
+void forwardKey(quint8 usbCode, bool isDown, void* context)
+{
+    if (auto* window = static_cast<Widget*>(context))
+        window->controller->view->keyDetected(isDown, usbCode);
+}
+
+void forwardMouseButton(quint8 vornCode, bool isDown, qint32 x, qint32 y, void* context)
+{
+    if (auto* window = static_cast<Widget*>(context))
+        window->controller->view->mouseDetected(isDown, vornCode, uint(x), uint(y));
 }
 
 } // namespace
@@ -77,9 +93,13 @@ int main(int argc, char* argv[])
                                       ? static_cast<DeviceChangeSource*>(access.virtualKeyboard)
                                       : access.changes.get());
         window.checkDevice();
+        GlobalInputHook hooks(window.controller->view->layoutType() == 0);
+        hooks.setKeyboardCallback(forwardKey, &window);
+        hooks.setMouseCallback(forwardMouseButton, &window);
         window.showNormal();
         window.startUp();
         result = app.exec();
+        hooks.uninstall();
     }
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     if (access.virtualKeyboard)
