@@ -1,6 +1,7 @@
 #include "capturefile.h"
 #include "commandline.h"
 #include "globalinputhook.h"
+#include "inputforwarding.h"
 #include "myqquickview.h"
 #include "programdirectory.h"
 #include "quitonsignal.h"
@@ -38,19 +39,6 @@ DeviceAccess openDeviceAccess(bool useVirtualKeyboard)
         access.changes = std::make_unique<UdevDeviceChangeSource>();
     }
     return access;
-}
-
-// The hooks' forwarders; `context` is the main window.
-void forwardKey(quint8 usbCode, bool isDown, void* context)
-{
-    if (auto* window = static_cast<Widget*>(context))
-        window->controller->view->keyDetected(isDown, usbCode);
-}
-
-void forwardMouseButton(quint8 vornCode, bool isDown, qint32 x, qint32 y, void* context)
-{
-    if (auto* window = static_cast<Widget*>(context))
-        window->controller->view->mouseDetected(isDown, vornCode, uint(x), uint(y));
 }
 
 } // namespace
@@ -94,8 +82,8 @@ int main(int argc, char* argv[])
                                       : access.changes.get());
         window.checkDevice();
         GlobalInputHook hooks(window.controller->view->layoutType() == 0);
-        hooks.setKeyboardCallback(forwardKey, &window);
-        hooks.setMouseCallback(forwardMouseButton, &window);
+        hooks.setKeyboardCallback(forwardKeyToScene, &window);
+        hooks.setMouseCallback(forwardMouseButtonToScene, &window);
         window.showNormal();
         window.startUp();
         result = app.exec();

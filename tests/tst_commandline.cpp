@@ -63,6 +63,25 @@ private slots:
         QVERIFY2(errors.contains("bogus"), qPrintable(errors));
         QVERIFY2(errors.contains("--virtual-keyboard"), qPrintable(errors));
     }
+
+    // No X11 display (so no key detection) and no sound server: the program
+    // runs until it is asked to stop, then ends normally.
+    void runsWithoutDisplay()
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove("DISPLAY");
+        environment.remove("WAYLAND_DISPLAY");
+        environment.insert("QT_QPA_PLATFORM", "offscreen");
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QCoreApplication::applicationDirPath() + "/q3config", {"--virtual-keyboard"});
+        QVERIFY(program.waitForStarted());
+        QVERIFY2(!program.waitForFinished(1500), program.readAllStandardError().constData());
+        program.terminate();
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestCommandLine)
