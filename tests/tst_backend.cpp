@@ -467,6 +467,9 @@ private slots:
         QCOMPARE(rig.readFile("modules/setting/apConfig.bin"),
                  rig.readFile("modules/setting/apConfigD.bin"));
         QCOMPARE(rig.view->loadApConfig().size(), 32);
+        // The factory language is English, by its place in the language list.
+        QCOMPARE(rig.view->chkLanguages().keys().value(rig.view->loadApConfig()[4].toInt()),
+                 QString("ENGLISH"));
         QVERIFY(!rig.view->getIsSkinShow());
         QDir(rig.dir.path()).mkpath("modules/img/skin1");
         QDir(rig.dir.path()).mkpath("modules/img/skin2");
