@@ -1,0 +1,47 @@
+#include "skinwriter.h"
+
+#include <QFileInfo>
+#include <QImageWriter>
+
+namespace {
+constexpr int kPngQuality = 0; // Qt maps quality 0 to the strongest zlib level
+constexpr int kOpaque = 255;
+
+bool fullyOpaque(const QImage& img)
+{
+    for (int y = 0; y < img.height(); ++y) {
+        const QRgb* line = reinterpret_cast<const QRgb*>(img.constScanLine(y));
+        for (int x = 0; x < img.width(); ++x) {
+            if (qAlpha(line[x]) != kOpaque)
+                return false;
+        }
+    }
+    return true;
+}
+} // namespace
+
+SkinWriter::SkinWriter(const QString& outputDir, int skinNumber)
+    : m_root(QDir(outputDir).filePath(QStringLiteral("skin%1").arg(skinNumber)))
+{
+}
+
+void SkinWriter::save(const QString& relativePath, const QImage& picture)
+{
+    const QString path = m_root.filePath(relativePath);
+    if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
+        m_errors << QStringLiteral("cannot create the folder of %1").arg(path);
+        return;
+    }
+    // Straight (not premultiplied) ARGB is what PNG stores; an opaque picture
+    // drops its alpha channel.
+    QImage out = picture.convertToFormat(QImage::Format_ARGB32);
+    if (fullyOpaque(out))
+        out = out.convertToFormat(QImage::Format_RGB32);
+    QImageWriter writer(path, "png");
+    writer.setQuality(kPngQuality);
+    if (!writer.write(out)) {
+        m_errors << QStringLiteral("%1: %2").arg(path, writer.errorString());
+        return;
+    }
+    m_written << relativePath;
+}
