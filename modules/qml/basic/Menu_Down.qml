@@ -1,0 +1,75 @@
+import QtQuick
+import "../common"
+
+// Bottom bar: all-reset and all-save for the key and lighting pages.
+Item {
+    id: menuDown
+    signal btnTotalResetClicked
+    signal btnTotalApplyClicked
+
+    width: _container.width + 18
+    height: _container.height + 18
+
+    function setSkin() {
+    }
+
+    function stringAt(index, fallback) {
+        var strings = mainIten.globalSetting_stringList
+        return (strings && strings.length > index) ? strings[index] : fallback
+    }
+
+    Image {
+        id: _container
+        anchors.centerIn: parent
+        source: mainIten.sourceListDnContainer
+
+        Button_2state {
+            id: _btnReset
+            x: 350
+            y: 13
+            source0: mainIten.sourceReset0
+            source1: mainIten.sourceReset1
+            onClicked: {
+                mainIten.setProtectUI(800)
+                menuDown.btnTotalResetClicked()
+            }
+        }
+
+        Text {
+            id: _txtReset
+            anchors.left: _btnReset.right
+            anchors.leftMargin: 5
+            anchors.verticalCenter: _btnReset.verticalCenter
+            text: menuDown.stringAt(113, "ALL RESET")
+            font.bold: true
+            font.family: mainIten.globalSetting_fontFamily
+            font.pixelSize: mainIten.globalSetting_size
+            color: _btnReset.mouse.containsMouse ? mainIten.globalSetting_color
+                                                 : mainIten.globalSetting_color_enable
+        }
+
+        Button_2state {
+            id: _btnApply
+            x: 350 + _btnReset.width + _txtReset.width + 35
+            y: 13
+            source0: mainIten.sourceApply0
+            source1: mainIten.sourceApply1
+            onClicked: {
+                mainIten.setProtectUI(2000)
+                menuDown.btnTotalApplyClicked()
+            }
+        }
+
+        Text {
+            anchors.left: _btnApply.right
+            anchors.leftMargin: 5
+            anchors.verticalCenter: _btnApply.verticalCenter
+            text: menuDown.stringAt(114, "ALL SAVE")
+            font.bold: true
+            font.family: mainIten.globalSetting_fontFamily
+            font.pixelSize: mainIten.globalSetting_size
+            color: _btnApply.mouse.containsMouse ? mainIten.globalSetting_color
+                                                 : mainIten.globalSetting_color_enable
+        }
+    }
+}

@@ -1,0 +1,52 @@
+import QtQuick
+
+// Four value cells; a click makes a cell current.
+Image {
+    id: buttonGroup_4
+    property var valueForIndex: [0, 1, 2, 3]
+    property int currentIndex: 0
+    signal clicked(int index)
+
+    function setCurIndex(index) {
+        currentIndex = index
+    }
+
+    function getCurIndex() {
+        return currentIndex
+    }
+
+    source: mainIten.sourceBtnGroup_4_BASE
+    opacity: enabled ? 1.0 : 0.2
+
+    Repeater {
+        model: 4
+
+        Image {
+            objectName: "cell" + index
+            x: [3, 80, 157, 234][index]
+            y: 4
+            source: (cellArea.containsMouse || buttonGroup_4.currentIndex === index)
+                    ? mainIten.sourceBtnGroup_FILLER_1 : mainIten.sourceBtnGroup_FILLER_0
+
+            Text {
+                objectName: "value" + index
+                anchors.centerIn: parent
+                text: buttonGroup_4.valueForIndex[index]
+                font.bold: true
+                font.family: mainIten.globalSetting_fontFamily
+                font.pixelSize: 11
+                color: mainIten.globalSetting_color
+            }
+
+            MouseArea {
+                id: cellArea
+                anchors.fill: parent
+                hoverEnabled: true
+                onClicked: {
+                    buttonGroup_4.currentIndex = index
+                    buttonGroup_4.clicked(index)
+                }
+            }
+        }
+    }
+}

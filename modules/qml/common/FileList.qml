@@ -1,0 +1,195 @@
+import QtQuick
+
+// Scrolling list of file names (textX) with a right-hand text (textR),
+// a scroll bar and in-place renaming of the left text.
+Rectangle {
+    id: fileList
+    property ListModel mdItems: ListModel {}
+    property alias lvItems: listView
+    signal listElementClicked(int index)
+    signal listElementRightBtnClicked(int index)
+    signal editFileName_start(int tarIndex)
+    signal editFileName_stop()
+    signal editFileName_completed(string oldName, string newName)
+
+    function editFileName(index) {
+        editFileName_start(index)
+    }
+
+    function stopEditFileName() {
+        editFileName_stop()
+    }
+
+    function resetCurrentIfEmpty() {
+        if (!mdItems || mdItems.count === 0)
+            listView.currentIndex = -1
+    }
+
+    onMdItemsChanged: resetCurrentIfEmpty()
+
+    width: 151
+    height: 200
+    color: "#FF000000"
+    opacity: enabled ? 1.0 : 0.2
+
+    Item {
+        id: innerArea
+        x: 5
+        width: fileList.width - 10
+        height: fileList.height - 1
+
+        ListView {
+            id: listView
+            objectName: "listView"
+            width: innerArea.width - 8
+            height: innerArea.height
+            clip: true
+            currentIndex: -1
+            boundsBehavior: Flickable.StopAtBounds
+            model: fileList.mdItems
+            onCountChanged: fileList.resetCurrentIfEmpty()
+
+            delegate: Item {
+                id: entry
+                property bool isEditing: false
+                readonly property bool isLit: entryArea.containsMouse || ListView.isCurrentItem
+                width: listView.width
+                height: 20
+
+                function endEdit() {
+                    if (!isEditing)
+                        return
+                    isEditing = false
+                    var oldName = model.textX
+                    var newName = txtLeft.text
+                    model.textX = newName
+                    Qt.inputMethod.hide()
+                    fileList.editFileName_completed(oldName, newName)
+                    txtLeft.focus = false
+                }
+
+                Image {
+                    visible: index > 0
+                    width: parent.width
+                    source: mainIten.sourceLine
+                }
+
+                Image {
+                    visible: index < listView.count - 1
+                    anchors.bottom: parent.bottom
+                    width: parent.width
+                    source: mainIten.sourceLine
+                }
+
+                TextInput {
+                    id: txtLeft
+                    objectName: "textLeft"
+                    x: 5
+                    width: Math.max(0, txtRight.x - x - 5)
+                    anchors.verticalCenter: parent.verticalCenter
+                    text: model.textX
+                    clip: true
+                    selectByMouse: false
+                    font.bold: true
+                    font.family: mainIten.globalSetting_fontFamily
+                    font.pixelSize: mainIten.globalSetting_size
+                    color: entry.isLit ? mainIten.globalSetting_color : mainIten.globalSetting_color_enable
+                    selectionColor: mainIten.globalSetting_color
+                    onAccepted: entry.endEdit()
+                    onActiveFocusChanged: {
+                        if (activeFocus)
+                            return
+                        entry.isEditing = false
+                        deselect()
+                        text = Qt.binding(function() { return model.textX })
+                    }
+                }
+
+                Text {
+                    id: txtRight
+                    objectName: "textRight"
+                    anchors.right: parent.right
+                    anchors.verticalCenter: parent.verticalCenter
+                    text: model.textR !== undefined ? model.textR : ""
+                    font.bold: true
+                    font.family: mainIten.globalSetting_fontFamily
+                    font.pixelSize: mainIten.globalSetting_size
+                    color: entry.isLit ? mainIten.globalSetting_color : mainIten.globalSetting_color_enable
+                }
+
+                MouseArea {
+                    id: entryArea
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    acceptedButtons: Qt.LeftButton | Qt.RightButton
+                    onClicked: function(mouse) {
+                        if (mouse.button === Qt.RightButton) {
+                            fileList.listElementRightBtnClicked(index)
+                            return
+                        }
+                        listView.currentIndex = (listView.currentIndex === index) ? -1 : index
+                        fileList.listElementClicked(listView.currentIndex)
+                    }
+                }
+
+                Connections {
+                    target: fileList
+                    function onEditFileName_start(tarIndex) {
+                        if (tarIndex !== index)
+                            return
+                        model.textX = txtLeft.text
+                        entry.isEditing = true
+                        txtLeft.forceActiveFocus()
+                        txtLeft.selectAll()
+                        Qt.inputMethod.show()
+                    }
+                    function onEditFileName_stop() {
+                        entry.endEdit()
+                    }
+                }
+            }
+        }
+
+        Connections {
+            target: fileList.mdItems
+            function onCountChanged() {
+                fileList.resetCurrentIfEmpty()
+            }
+        }
+
+        Rectangle {
+            id: scrollBar
+            objectName: "scrollBar"
+            x: innerArea.width - width
+            y: listView.visibleArea.yPosition * listView.height
+            width: 5
+            height: listView.visibleArea.heightRatio * listView.height
+            radius: 2.5
+            opacity: 0.5
+            color: barArea.containsMouse ? mainIten.globalSetting_color : mainIten.globalSetting_color_enable
+            visible: height + 1 < fileList.height && fileList.mdItems.count > 0
+
+            MouseArea {
+                id: barArea
+                property real lastY: 0
+                anchors.fill: parent
+                hoverEnabled: true
+                onPressed: function(mouse) {
+                    lastY = mapToItem(fileList, mouse.x, mouse.y).y
+                }
+                onPositionChanged: function(mouse) {
+                    if (!pressed)
+                        return
+                    var y = mapToItem(fileList, mouse.x, mouse.y).y
+                    var dy = y - lastY
+                    lastY = y
+                    if ((dy < 0 && scrollBar.y >= 0) || (dy > 0 && scrollBar.y + scrollBar.height <= listView.height)) {
+                        var top = listView.originY
+                        var bottom = top + Math.max(0, listView.contentHeight - listView.height)
+                        listView.contentY = Math.max(top, Math.min(bottom, listView.contentY + dy))
+                    }
+                }
+            }
+        }
+    }
+}

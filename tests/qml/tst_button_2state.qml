@@ -1,0 +1,81 @@
+import QtQuick
+import QtTest
+import "qrc:/modules/qml/common"
+
+// Two-picture button: hover picture, click signal, disabled look.
+TestCase {
+    id: test
+    name: "Button_2state"
+    when: windowShown
+    visible: true
+    width: 300
+    height: 200
+
+    Item {
+        id: mainIten
+        anchors.fill: parent
+        property url sourceReset0: "file:modules/img/skin1/common/reset_0.png"
+        property url sourceReset1: "file:modules/img/skin1/common/reset_1.png"
+    }
+
+    Component {
+        id: buttonComponent
+        Button_2state {
+            x: 50
+            y: 50
+            width: 40
+            height: 20
+            source0: mainIten.sourceReset0
+            source1: mainIten.sourceReset1
+        }
+    }
+
+    Component {
+        id: spyComponent
+        SignalSpy {}
+    }
+
+    function init() {
+        mouseMove(test, 250, 180) // pointer away from the button
+    }
+
+    function test_hoverSwitchesPicture_data() {
+        return [
+            { tag: "enabled", enabled: true, hovered: "source1" },
+            { tag: "disabled", enabled: false, hovered: "source0" }
+        ]
+    }
+
+    function test_hoverSwitchesPicture(data) {
+        var button = createTemporaryObject(buttonComponent, mainIten, { enabled: data.enabled })
+        compare(String(button.source), String(button.source0))
+        mouseMove(button, 20, 10)
+        verify(button.mouse.containsMouse || !data.enabled)
+        compare(String(button.source), String(button[data.hovered]))
+        mouseMove(test, 250, 180)
+        compare(String(button.source), String(button.source0))
+    }
+
+    function test_click_data() {
+        return [
+            { tag: "enabled", enabled: true, clicks: 1, opacity: 1.0 },
+            { tag: "disabled", enabled: false, clicks: 0, opacity: 0.2 }
+        ]
+    }
+
+    function test_click(data) {
+        var button = createTemporaryObject(buttonComponent, mainIten, { enabled: data.enabled })
+        var spy = createTemporaryObject(spyComponent, test, { target: button, signalName: "clicked" })
+        compare(button.opacity, data.opacity)
+        mouseClick(button, 20, 10)
+        compare(spy.count, data.clicks)
+    }
+
+    function test_pressedIsDimmed() {
+        var button = createTemporaryObject(buttonComponent, mainIten)
+        mousePress(button, 20, 10)
+        compare(button.opacity, 0.2)
+        mouseRelease(button, 20, 10)
+        compare(button.opacity, 1.0)
+    }
+}

@@ -1,0 +1,181 @@
+import QtQuick
+import QtTest
+import "qrc:/modules/qml/common"
+
+// Drop-down option list: header text, rolling list, choosing an entry.
+TestCase {
+    id: test
+    name: "DropdownList"
+    when: windowShown
+    visible: true
+    width: 400
+    height: 300
+
+    Item {
+        id: mainIten
+        anchors.fill: parent
+        property int globalSetting_size: 11
+        property color globalSetting_color: "#FF00C8FF"
+        property color globalSetting_color_enable: "#FFAAAAAA"
+        property string globalSetting_fontFamily: "Arial"
+        property var globalSetting_stringList: ["Arial", "OPTIONS"]
+        property int animation_speed: 10
+        property url sourceSlider: "file:modules/img/skin1/common/slider_BASE.png"
+    }
+
+    // Explicit size: the header picture gives the natural size.
+    Component {
+        id: dropdownComponent
+        DropdownList {
+            x: 50
+            y: 20
+            width: 151
+            height: 23
+            mdItems: ListModel {
+                ListElement { textX: "WAVE" }
+                ListElement { textX: "RIPPLE" }
+                ListElement { textX: "STATIC" }
+            }
+        }
+    }
+
+    Component {
+        id: spyComponent
+        SignalSpy {}
+    }
+
+    function createDropdown(properties) {
+        var dropdown = createTemporaryObject(dropdownComponent, mainIten, properties)
+        verify(dropdown)
+        return dropdown
+    }
+
+    function spy(target, signalName) {
+        return createTemporaryObject(spyComponent, test, { target: target, signalName: signalName })
+    }
+
+    function headerText(dropdown) {
+        return findChild(dropdown, "headerText").text
+    }
+
+    function test_headerText_data() {
+        return [
+            { tag: "nothing chosen", index: -1, text: "【 OPTIONS 】" },
+            { tag: "first entry", index: 0, text: "WAVE" },
+            { tag: "last entry", index: 2, text: "STATIC" },
+            { tag: "one past the end", index: 3, text: "【 OPTIONS 】" },
+            { tag: "far outside", index: 40, text: "【 OPTIONS 】" },
+            { tag: "negative", index: -7, text: "【 OPTIONS 】" }
+        ]
+    }
+
+    function test_headerText(data) {
+        var dropdown = createDropdown()
+        compare(dropdown.defaultIndex, -1)
+        dropdown.setCurIndex(data.index)
+        compare(dropdown.getCurIndex(), data.index)
+        compare(headerText(dropdown), data.text)
+    }
+
+    function test_headerFollowsModelAndStrings() {
+        var dropdown = createDropdown({ defaultIndex: 1 })
+        compare(headerText(dropdown), "RIPPLE")
+        dropdown.mdItems.setProperty(1, "textX", "BREATH")
+        compare(headerText(dropdown), "BREATH")
+        dropdown.mdItems.clear()
+        compare(headerText(dropdown), "【 OPTIONS 】")
+        mainIten.globalSetting_stringList = ["Arial", "OPTIONEN"]
+        compare(headerText(dropdown), "【 OPTIONEN 】")
+        mainIten.globalSetting_stringList = ["Arial", "OPTIONS"]
+    }
+
+    function test_listGeometry() {
+        var dropdown = createDropdown()
+        var list = findChild(dropdown, "list")
+        compare(list.y, 22, "one pixel above the header's bottom edge")
+        compare(list.width, 151)
+        compare(list.height, 23 * 3 - 2 + 1)
+        verify(!list.visible)
+    }
+
+    function test_openAndClose() {
+        var dropdown = createDropdown()
+        var list = findChild(dropdown, "list")
+        var opened = spy(dropdown, "listOpened")
+        var closed = spy(dropdown, "listClosed")
+        dropdown.showList()
+        compare(opened.count, 1, "listOpened when the opening starts")
+        verify(!dropdown.isSelect, "isSelect only when the opening stops")
+        verify(list.visible, "visible while rolling")
+        tryCompare(dropdown, "isSelect", true)
+        compare(list.contentY, 0)
+        dropdown.closeList()
+        verify(dropdown.isSelect, "still open while rolling up")
+        verify(list.visible)
+        compare(closed.count, 0)
+        tryCompare(dropdown, "isSelect", false)
+        compare(closed.count, 1)
+        compare(list.contentY, list.height)
+        verify(!list.visible)
+        compare(opened.count, 1)
+    }
+
+    function test_interruptedRoll_data() {
+        return [
+            { tag: "close while rolling down", startOpen: false, calls: ["showList", "closeList"],
+              isSelect: false, opened: 1, closed: 1 },
+            { tag: "open while rolling up", startOpen: true, calls: ["closeList", "showList"],
+              isSelect: true, opened: 2, closed: 1 },
+            { tag: "open twice while rolling down", startOpen: false, calls: ["showList", "showList"],
+              isSelect: true, opened: 1, closed: 0 },
+            { tag: "close twice while rolling up", startOpen: true, calls: ["closeList", "closeList"],
+              isSelect: false, opened: 1, closed: 1 }
+        ]
+    }
+
+    function test_interruptedRoll(data) {
+        var dropdown = createDropdown()
+        var list = findChild(dropdown, "list")
+        if (data.startOpen) {
+            dropdown.showList()
+            tryCompare(dropdown, "isSelect", true)
+        }
+        var opened = spy(dropdown, "listOpened")
+        var closed = spy(dropdown, "listClosed")
+        for (var i = 0; i < data.calls.length; ++i)
+            dropdown[data.calls[i]]()
+        tryVerify(function() { return dropdown.isSelect === data.isSelect && list.visible === data.isSelect })
+        // no animation is left running: the state stays put
+        tryCompare(list, "contentY", data.isSelect ? 0 : list.height)
+        compare(dropdown.isSelect, data.isSelect)
+        compare(opened.count + (data.startOpen ? 1 : 0), data.opened)
+        compare(closed.count, data.closed)
+    }
+
+    function test_chooseEntry() {
+        var dropdown = createDropdown({ defaultIndex: 0 })
+        var clicked = spy(dropdown, "listElementClicked")
+        var closed = spy(dropdown, "listClosed")
+        mouseClick(dropdown, 75, 11)
+        tryCompare(dropdown, "isSelect", true)
+        var entry = findChild(dropdown, "entry2")
+        mouseClick(entry, 40, 11)
+        compare(clicked.count, 1)
+        compare(clicked.signalArguments[0][0], 2)
+        compare(dropdown.defaultIndex, 2)
+        compare(headerText(dropdown), "STATIC")
+        tryCompare(dropdown, "isSelect", false)
+        compare(closed.count, 1)
+    }
+
+    function test_headerClickToggles() {
+        var dropdown = createDropdown()
+        var clicked = spy(dropdown, "listElementClicked")
+        mouseClick(dropdown, 75, 11)
+        tryCompare(dropdown, "isSelect", true)
+        mouseClick(dropdown, 75, 11)
+        tryCompare(dropdown, "isSelect", false)
+        compare(clicked.count, 0)
+        compare(dropdown.defaultIndex, -1)
+    }
+}

@@ -1,0 +1,261 @@
+import QtQuick
+import QtTest
+import "qrc:/modules/qml/common"
+
+// File list: selection, right click, scroll bar, in-place renaming.
+TestCase {
+    id: test
+    name: "FileList"
+    when: windowShown
+    visible: true
+    width: 400
+    height: 600
+
+    Item {
+        id: mainIten
+        anchors.fill: parent
+        property int globalSetting_size: 11
+        property color globalSetting_color: "#FF00C8FF"
+        property color globalSetting_color_enable: "#FFAAAAAA"
+        property string globalSetting_fontFamily: "Arial"
+        property url sourceLine: "file:modules/img/skin1/common/draw_line.png"
+
+        TextInput {
+            id: elsewhere
+            x: 300
+            y: 10
+            width: 80
+            height: 20
+        }
+    }
+
+    Component {
+        id: fileListComponent
+        FileList {
+            x: 20
+            y: 10
+            mdItems: ListModel {
+                ListElement { textX: "alpha"; textR: "1" }
+                ListElement { textX: "beta"; textR: "2" }
+                ListElement { textX: "gamma"; textR: "3" }
+                ListElement { textX: "delta"; textR: "4" }
+                ListElement { textX: "epsilon"; textR: "5" }
+            }
+        }
+    }
+
+    Component {
+        id: spyComponent
+        SignalSpy {}
+    }
+
+    function createList(entries) {
+        var list = createTemporaryObject(fileListComponent, mainIten)
+        verify(list)
+        if (entries !== undefined) {
+            list.mdItems.clear()
+            for (var i = 0; i < entries; ++i)
+                list.mdItems.append({ textX: "macro" + i, textR: String(i) })
+        }
+        waitForRendering(list)
+        return list
+    }
+
+    function spy(target, signalName) {
+        return createTemporaryObject(spyComponent, test, { target: target, signalName: signalName })
+    }
+
+    function entry(list, index) {
+        var item = list.lvItems.itemAtIndex(index)
+        verify(item, "entry " + index + " exists")
+        return item
+    }
+
+    function leftText(list, index) {
+        return findChild(entry(list, index), "textLeft")
+    }
+
+    function test_layout() {
+        var list = createList()
+        compare(list.width, 151)
+        compare(list.height, 200)
+        compare(list.lvItems.width, 151 - 18)
+        compare(list.lvItems.height, 199)
+        compare(list.lvItems.currentIndex, -1)
+        compare(entry(list, 1).height, 20)
+        compare(entry(list, 1).y, 20)
+        compare(leftText(list, 1).x, 5)
+        compare(leftText(list, 2).text, "gamma")
+        compare(findChild(entry(list, 2), "textRight").text, "3")
+    }
+
+    function test_leftClicks_data() {
+        return [
+            { tag: "select", clicks: [1], reported: [1], current: 1 },
+            { tag: "deselect the current entry", clicks: [2, 2], reported: [2, -1], current: -1 },
+            { tag: "select another", clicks: [0, 3], reported: [0, 3], current: 3 },
+            { tag: "select again after deselecting", clicks: [4, 4, 4], reported: [4, -1, 4], current: 4 }
+        ]
+    }
+
+    function test_leftClicks(data) {
+        var list = createList()
+        var clicked = spy(list, "listElementClicked")
+        for (var i = 0; i < data.clicks.length; ++i)
+            mouseClick(entry(list, data.clicks[i]), 60, 10)
+        compare(clicked.count, data.reported.length)
+        for (var j = 0; j < data.reported.length; ++j)
+            compare(clicked.signalArguments[j][0], data.reported[j])
+        compare(list.lvItems.currentIndex, data.current)
+    }
+
+    function test_currentEntryIsHighlighted() {
+        var list = createList()
+        mouseClick(entry(list, 1), 60, 10)
+        mouseMove(test, 390, 590)
+        verify(Qt.colorEqual(leftText(list, 1).color, mainIten.globalSetting_color))
+        verify(Qt.colorEqual(leftText(list, 2).color, mainIten.globalSetting_color_enable))
+    }
+
+    function test_rightClickKeepsSelection_data() {
+        return [
+            { tag: "on another entry", selected: 1, rightClicked: 3 },
+            { tag: "on the current entry", selected: 2, rightClicked: 2 }
+        ]
+    }
+
+    function test_rightClickKeepsSelection(data) {
+        var list = createList()
+        var clicked = spy(list, "listElementClicked")
+        var rightClicked = spy(list, "listElementRightBtnClicked")
+        mouseClick(entry(list, data.selected), 60, 10)
+        mouseClick(entry(list, data.rightClicked), 60, 10, Qt.RightButton)
+        compare(rightClicked.count, 1)
+        compare(rightClicked.signalArguments[0][0], data.rightClicked)
+        compare(clicked.count, 1)
+        compare(list.lvItems.currentIndex, data.selected)
+    }
+
+    function test_emptyModelResetsCurrent() {
+        var list = createList()
+        list.lvItems.currentIndex = 3
+        list.mdItems.clear()
+        compare(list.lvItems.currentIndex, -1)
+        list.mdItems.append({ textX: "zeta", textR: "" })
+        compare(list.lvItems.currentIndex, -1)
+    }
+
+    function test_rename_data() {
+        return [
+            { tag: "Return", end: "return", completed: true },
+            { tag: "Enter", end: "enter", completed: true },
+            { tag: "stopEditFileName", end: "stop", completed: true },
+            { tag: "focus taken elsewhere", end: "focus", completed: false },
+            { tag: "another entry edited", end: "other", completed: false, otherEdit: true }
+        ]
+    }
+
+    function test_rename(data) {
+        var list = createList()
+        var started = spy(list, "editFileName_start")
+        var completed = spy(list, "editFileName_completed")
+        var text = leftText(list, 1)
+        list.editFileName(1)
+        compare(started.count, 1)
+        compare(started.signalArguments[0][0], 1)
+        verify(text.activeFocus, "the text takes the focus")
+        compare(text.selectedText, "beta", "everything is selected")
+        keyClick(Qt.Key_K)
+        keyClick(Qt.Key_O)
+        compare(text.text, "ko")
+        if (data.end === "return")
+            keyClick(Qt.Key_Return)
+        else if (data.end === "enter")
+            keyClick(Qt.Key_Enter)
+        else if (data.end === "stop")
+            list.stopEditFileName()
+        else if (data.end === "focus")
+            elsewhere.forceActiveFocus()
+        else
+            list.editFileName(3)
+        verify(!text.activeFocus)
+        compare(text.selectedText, "")
+        if (data.completed) {
+            compare(completed.count, 1)
+            compare(completed.signalArguments[0][0], "beta")
+            compare(completed.signalArguments[0][1], "ko")
+            compare(list.mdItems.get(1).textX, "ko")
+            compare(text.text, "ko")
+        } else {
+            compare(completed.count, 0)
+            compare(list.mdItems.get(1).textX, "beta")
+            compare(text.text, "beta", "the old name comes back")
+        }
+        // a later stop ends only an edit still running
+        list.stopEditFileName()
+        compare(list.mdItems.get(1).textX, data.completed ? "ko" : "beta")
+        if (data.otherEdit) {
+            compare(completed.count, 1)
+            compare(completed.signalArguments[0][0], "delta")
+            compare(completed.signalArguments[0][1], "delta")
+        } else {
+            compare(completed.count, data.completed ? 1 : 0, "reported once at most")
+        }
+    }
+
+    function test_clickDoesNotEdit() {
+        var list = createList()
+        mouseClick(entry(list, 2), 10, 10)
+        verify(!leftText(list, 2).activeFocus)
+        keyClick(Qt.Key_X)
+        compare(leftText(list, 2).text, "gamma")
+    }
+
+    function test_scrollBarShown_data() {
+        return [
+            { tag: "empty", entries: 0, shown: false },
+            { tag: "fits", entries: 5, shown: false },
+            { tag: "ten entries, one pixel more than the view", entries: 10, shown: true },
+            { tag: "overflows", entries: 11, shown: true },
+            { tag: "long", entries: 30, shown: true }
+        ]
+    }
+
+    function test_scrollBarShown(data) {
+        var list = createList(data.entries)
+        var bar = findChild(list, "scrollBar")
+        compare(bar.visible, data.shown)
+        if (data.shown) {
+            compare(bar.width, 5)
+            compare(bar.radius, 2.5)
+            fuzzyCompare(bar.height, 199 * 199 / (20 * data.entries), 0.01)
+            compare(bar.y, 0)
+        }
+    }
+
+    function test_scrollBarDrag_data() {
+        // 30 entries: content 600 high, view 199, so contentY runs from 0 to 401
+        return [
+            { tag: "down", start: 0, dy: 40, contentY: 40 },
+            { tag: "up at the top", start: 0, dy: -30, contentY: 0 },
+            { tag: "up", start: 200, dy: -50, contentY: 150 },
+            { tag: "down past the end", start: 300, dy: 200, contentY: 401 }
+        ]
+    }
+
+    function test_scrollBarDrag(data) {
+        var list = createList(30)
+        var bar = findChild(list, "scrollBar")
+        list.lvItems.contentY = data.start
+        fuzzyCompare(bar.y, data.start / 600 * 199, 0.01)
+        // pointer positions in the list's coordinates: the bar moves while dragged
+        var x = bar.x + 5 + 2
+        var y = bar.y + 5
+        mousePress(list, x, y)
+        mouseMove(list, x, y + data.dy / 2)
+        mouseMove(list, x, y + data.dy)
+        mouseRelease(list, x, y + data.dy)
+        fuzzyCompare(list.lvItems.contentY, data.contentY, 0.5)
+        fuzzyCompare(bar.y, list.lvItems.contentY / 600 * 199, 0.01)
+    }
+}

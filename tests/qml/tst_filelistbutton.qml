@@ -1,0 +1,146 @@
+import QtQuick
+import QtTest
+import "qrc:/modules/qml/common"
+
+// Drop-down header over a file list: refill request, choosing, deselecting.
+TestCase {
+    id: test
+    name: "FileListButton"
+    when: windowShown
+    visible: true
+    width: 400
+    height: 400
+
+    Item {
+        id: mainIten
+        anchors.fill: parent
+        property int globalSetting_size: 11
+        property color globalSetting_color: "#FF00C8FF"
+        property color globalSetting_color_enable: "#FFAAAAAA"
+        property string globalSetting_fontFamily: "Arial"
+        property var globalSetting_stringList: ["Arial", "OPTIONS"]
+        property int animation_speed: 10
+        property url sourceSlider: "file:modules/img/skin1/common/slider_BASE.png"
+        property url sourceFilelist: "file:modules/img/skin1/common/filelist_BASE.png"
+        property url sourceLine: "file:modules/img/skin1/common/draw_line.png"
+    }
+
+    // Explicit header size: the header picture gives the natural size.
+    Component {
+        id: buttonComponent
+        FileListButton {
+            x: 50
+            y: 20
+            width: 151
+            height: 23
+            mdItems: ListModel {
+                ListElement { textX: "alpha"; textR: "" }
+                ListElement { textX: "beta"; textR: "" }
+                ListElement { textX: "gamma"; textR: "" }
+            }
+        }
+    }
+
+    Component {
+        id: spyComponent
+        SignalSpy {}
+    }
+
+    function createButton() {
+        var button = createTemporaryObject(buttonComponent, mainIten)
+        verify(button)
+        // stands in for the list picture, which gives the list its size
+        var list = findChild(button, "fileList")
+        list.width = 151
+        list.height = 201
+        return button
+    }
+
+    function spy(target, signalName) {
+        return createTemporaryObject(spyComponent, test, { target: target, signalName: signalName })
+    }
+
+    function headerText(button) {
+        return findChild(button, "headerText").text
+    }
+
+    function test_headerClickRequestsUpdateFirst() {
+        var button = createButton()
+        var events = []
+        button.requestToUpdateList.connect(function() {
+            events.push("update")
+            button.mdItems.append({ textX: "delta", textR: "" })
+        })
+        button.listOpened.connect(function() { events.push("opened") })
+        mouseClick(button, 75, 11)
+        compare(events, ["update", "opened"])
+        tryCompare(button, "isSelect", true)
+        compare(findChild(button, "list").contentY, -201)
+        compare(findChild(button, "fileList").lvItems.count, 4)
+        mouseClick(button, 75, 11)
+        tryCompare(button, "isSelect", false)
+        compare(events, ["update", "opened"], "closing requests nothing")
+        verify(!findChild(button, "list").visible)
+    }
+
+    function test_choosing_data() {
+        return [
+            { tag: "choose an entry", current: -1, click: 2, reported: 2, header: "gamma" },
+            { tag: "choose another entry", current: 0, click: 1, reported: 1, header: "beta" },
+            { tag: "click the chosen entry", current: 2, click: 2, reported: -1, header: "【 OPTIONS 】" }
+        ]
+    }
+
+    function test_choosing(data) {
+        var button = createButton()
+        var clicked = spy(button, "listElementClicked")
+        var closed = spy(button, "listClosed")
+        button.setCurIndex(data.current)
+        button.showList()
+        tryCompare(button, "isSelect", true)
+        var list = findChild(button, "fileList")
+        mouseClick(list.lvItems.itemAtIndex(data.click), 60, 10)
+        compare(clicked.count, 1)
+        compare(clicked.signalArguments[0][0], data.reported)
+        compare(button.getCurIndex(), data.reported)
+        compare(headerText(button), data.header)
+        tryCompare(button, "isSelect", false)
+        compare(closed.count, 1)
+    }
+
+    function test_headerText_data() {
+        return [
+            { tag: "chosen", index: 1, text: "beta" },
+            { tag: "none", index: -1, text: "【 OPTIONS 】" },
+            { tag: "outside the model", index: 3, text: "【 OPTIONS 】" }
+        ]
+    }
+
+    function test_headerText(data) {
+        var button = createButton()
+        compare(button.getCurIndex(), -1)
+        button.setCurIndex(data.index)
+        compare(headerText(button), data.text)
+    }
+
+    function test_interruptedRoll_data() {
+        return [
+            { tag: "close while rolling down", startOpen: false, calls: ["showList", "closeList"], isSelect: false },
+            { tag: "open while rolling up", startOpen: true, calls: ["closeList", "showList"], isSelect: true }
+        ]
+    }
+
+    function test_interruptedRoll(data) {
+        var button = createButton()
+        var flick = findChild(button, "list")
+        if (data.startOpen) {
+            button.showList()
+            tryCompare(button, "isSelect", true)
+        }
+        for (var i = 0; i < data.calls.length; ++i)
+            button[data.calls[i]]()
+        tryVerify(function() { return button.isSelect === data.isSelect && flick.visible === data.isSelect })
+        tryCompare(flick, "contentY", data.isSelect ? -201 : 0)
+        compare(button.isSelect, data.isSelect)
+    }
+}

@@ -1,0 +1,186 @@
+import QtQuick
+import QtTest
+
+// The scene's frame as the backend drives it: the start-up handshake, the
+// power-on animation, busy protection, page switching, the settings panel,
+// closing and the key relay. `ui_View`, `ui_Ctl` and `hid` are the program's.
+TestCase {
+    id: test
+    name: "Frame"
+    when: windowShown
+    visible: true
+    width: 1000
+    height: 600
+
+    Component {
+        id: sceneComponent
+        Loader { source: "qrc:/modules/qml/main.qml" }
+    }
+
+    Component {
+        id: spyComponent
+        SignalSpy {}
+    }
+
+    function createScene() {
+        var loader = createTemporaryObject(sceneComponent, test)
+        tryVerify(function() { return loader.status === Loader.Ready })
+        return loader.item
+    }
+
+    function part(scene, name) {
+        var found = findChild(scene, name)
+        verify(found, name)
+        return found
+    }
+
+    // Start-up with animations off, as the backend runs it.
+    function poweredOnScene() {
+        var scene = createScene()
+        scene.initUI()
+        scene.animation_speed = 10
+        scene.run()
+        tryVerify(function() { return part(scene, "_fkPage").visible })
+        tryVerify(function() { return !part(scene, "pa_X").running })
+        return scene
+    }
+
+    function test_handshake() {
+        var scene = createScene()
+        scene.setProtectUI(1)
+        verify(part(scene, "protectUIItem").isBusy)
+        verify(!ui_View.enabled)
+        scene.initUI()
+        verify(!scene.visible)
+        // initUI read the profiles from the backend.
+        var pfItem = part(scene, "pfItem")
+        compare(pfItem.currentIndex, ui_View.ui_A1H_GetCurrentProfile())
+        compare(findChild(scene, "_fkPage").visible, false)
+        scene.setProtectUI(0)
+        scene.run()
+        verify(scene.visible)
+        tryVerify(function() { return ui_View.enabled })
+        verify(!part(scene, "protectUIItem").isBusy)
+    }
+
+    function test_powerOnWithAnimationsOff() {
+        var scene = createScene()
+        scene.animation_speed = 10
+        var started = Date.now()
+        scene.run()
+        verify(scene.visible)
+        var fkPage = part(scene, "_fkPage")
+        tryVerify(function() { return fkPage.visible }, 2000)
+        var elapsed = Date.now() - started
+        verify(elapsed < 1000, "power-on took " + elapsed + " ms")
+        compare(part(scene, "logoWeb_img").y, 4)
+        compare(part(scene, "envItem").opacity, 1)
+        tryCompare(part(scene, "upItem"), "y", 0)
+        var downItem = part(scene, "downItem")
+        tryCompare(downItem, "y", 600 - downItem.height)
+        tryCompare(part(scene, "fnItem"), "x", 8)
+        var pfItem = part(scene, "pfItem")
+        tryCompare(pfItem, "x", 1000 - pfItem.width - 8)
+        compare(fkPage.curID, -1) // no page chosen yet
+    }
+
+    function clickMenuEntry(scene, index) {
+        var fnItem = part(scene, "fnItem")
+        mouseClick(fnItem, 75, 18 + 47 * index)
+    }
+
+    function test_pageSwitching_data() {
+        return [
+            { tag: "one page", clicks: [1], page: 1 },
+            { tag: "another page", clicks: [0, 2], page: 2 },
+            { tag: "the current entry hides the page", clicks: [3, 3], page: -1 },
+            { tag: "and shows it again", clicks: [3, 3, 3], page: 3 }
+        ]
+    }
+
+    function test_pageSwitching(data) {
+        var scene = poweredOnScene()
+        var fkPage = part(scene, "_fkPage")
+        for (var i = 0; i < data.clicks.length; ++i) {
+            clickMenuEntry(scene, data.clicks[i])
+            tryVerify(function() {
+                return !part(scene, "pa_X").running && !part(scene, "paBack_X").running
+            })
+        }
+        compare(fkPage.curID, data.page)
+        compare(fkPage.contentX, data.page >= 0 ? 0 : -1518)
+        var pages = ["_Page_Keydefine", "_Page_Macro", "_Page_Color", "_Page_BackLighting"]
+        for (var p = 0; p < pages.length; ++p)
+            compare(part(scene, pages[p]).visible, p === data.page, pages[p])
+    }
+
+    function test_clickDuringASlideEndsOnTheNewPage() {
+        var scene = poweredOnScene()
+        var fkPage = part(scene, "_fkPage")
+        scene.animation_speed = 800
+        clickMenuEntry(scene, 0)
+        verify(part(scene, "pa_X").running)
+        clickMenuEntry(scene, 2)
+        compare(fkPage.curID, 2)
+        verify(!part(scene, "pa_X").running)
+        compare(fkPage.contentX, 0)
+        // A click while the old page slides out.
+        clickMenuEntry(scene, 1)
+        verify(part(scene, "paBack_X").running)
+        clickMenuEntry(scene, 3)
+        tryVerify(function() { return !part(scene, "pa_X").running }, 3000)
+        compare(fkPage.curID, 3)
+    }
+
+    function test_settingsPanelDisablesAndDims() {
+        var scene = poweredOnScene()
+        var upItem = part(scene, "upItem")
+        var areas = ["downItem", "fnItem", "pfItem", "_fkPage"]
+        upItem.isGlobalSettingSelect = true
+        verify(part(scene, "_fkGlobalsetting").visible)
+        for (var i = 0; i < areas.length; ++i) {
+            verify(!part(scene, areas[i]).enabled, areas[i])
+            compare(part(scene, areas[i]).opacity, 0.2, areas[i])
+        }
+        upItem.isGlobalSettingSelect = false
+        for (i = 0; i < areas.length; ++i) {
+            verify(part(scene, areas[i]).enabled, areas[i])
+            compare(part(scene, areas[i]).opacity, 1.0, areas[i])
+        }
+        tryVerify(function() { return !part(scene, "_fkGlobalsetting").visible })
+    }
+
+    function test_busyProtection() {
+        var scene = createScene()
+        scene.setProtectUI(60)
+        verify(!ui_View.enabled)
+        verify(part(scene, "protectUIItem").isBusy)
+        scene.setProtectUI(120) // restarts with the new time
+        compare(part(scene, "tmrProtectUI").interval, 120)
+        tryVerify(function() { return ui_View.enabled }, 2000)
+        verify(!part(scene, "protectUIItem").isBusy)
+    }
+
+    function test_closingShrinksTheScene() {
+        var scene = poweredOnScene()
+        var upItem = part(scene, "upItem")
+        upItem.btnClicked(1)
+        tryCompare(scene, "height", 0)
+    }
+
+    function test_keyRelay() {
+        var scene = createScene()
+        var rootSpy = createTemporaryObject(spyComponent, test,
+                                            { target: scene, signalName: "msg_KB" })
+        var frameSpy = createTemporaryObject(spyComponent, test,
+                                             { target: part(scene, "main_Q3"), signalName: "msg_KB" })
+        scene.detectKeyboard(true, 4)
+        scene.detectKeyboard(false, 4)
+        compare(rootSpy.count, 2)
+        compare(frameSpy.count, 2)
+        compare(frameSpy.signalArguments[1][0], false)
+        compare(frameSpy.signalArguments[1][1], 4)
+        scene.detectMouse(true, 0xF0, 10, 10)
+        compare(rootSpy.count, 2)
+    }
+}
