@@ -195,6 +195,26 @@ private slots:
         QVERIFY(!window.isMinimized());
     }
 
+    // With the program's own scene: the close button shrinks the scene to
+    // nothing, then the window closes.
+    void closeButtonShrinksTheSceneThenClosesTheWindow()
+    {
+        VirtualKeyboard keyboard;
+        Widget window(keyboard);
+        window.checkDevice();
+        window.showNormal();
+        window.startUp();
+        QQuickItem* root = window.controller->view->rootObject();
+        QTRY_VERIFY(root->isVisible());
+        root->setProperty("animation_speed", 10);
+        auto* topBar = root->findChild<QQuickItem*>("upItem");
+        QVERIFY(topBar);
+        QVERIFY(QMetaObject::invokeMethod(topBar, "btnClicked", Q_ARG(int, 1)));
+        QVERIFY(window.isVisible());
+        QTRY_VERIFY(!window.isVisible());
+        QCOMPARE(root->height(), 0.0);
+    }
+
     void deviceCheckTimerIsTheDesignedDebounce()
     {
         VirtualKeyboard keyboard;
