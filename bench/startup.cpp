@@ -4,12 +4,13 @@
 // against the virtual keyboard, on a private copy of the data tree.
 // Usage (under an X server, see bench/run_startup.sh):
 //   bench_startup [--animations-off]
+#include "myqquickview.h"
 #include "programdirectory.h"
 #include "scenegraph.h"
+#include "testsupport.h"
 #include "ui_controler.h"
 #include "virtualkeyboard.h"
 #include "widget.h"
-#include "myqquickview.h"
 
 #include <QApplication>
 #include <QDir>
@@ -32,16 +33,6 @@ long residentKilobytes()
         if (line.startsWith("VmRSS:"))
             return line.mid(6).trimmed().split(' ').value(0).toLong();
     return -1;
-}
-
-void copyTree(const QString& from, const QString& to)
-{
-    QDir().mkpath(to);
-    const QDir source(from);
-    for (const QString& file : source.entryList(QDir::Files))
-        QFile::copy(source.filePath(file), to + '/' + file);
-    for (const QString& dir : source.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-        copyTree(source.filePath(dir), to + '/' + dir);
 }
 
 // Notes the first paint of the view after the window is shown.
@@ -112,7 +103,7 @@ int main(int argc, char* argv[])
     std::printf("start to first frame: %lld ms, to end of power-on: %lld ms (animations %s), "
                 "resident at first frame: %ld kB\n",
                 static_cast<long long>(firstFrame.elapsedMs - copyMs),
-                static_cast<long long>(powerOnMs - copyMs),
-                animationsOff ? "off" : "on", firstFrame.rssKb);
+                static_cast<long long>(powerOnMs - copyMs), animationsOff ? "off" : "on",
+                firstFrame.rssKb);
     return firstFrame.elapsedMs < 0 || powerOnMs < 0 ? 1 : 0;
 }

@@ -105,6 +105,7 @@ private:
     };
 
     bool waitIdle();
+    bool sendCommandPacket(uint device);
     bool sendCommand(int dataLength);
     bool queryCommand(int dataLength);
     bool finishTransfer(bool result);

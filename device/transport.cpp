@@ -38,14 +38,20 @@ bool Hid_Thread::finishTransfer(bool result)
     return result;
 }
 
+// The availability test and the command packet, each on a freshly opened port.
+bool Hid_Thread::sendCommandPacket(uint device)
+{
+    if (!languagePackValid || !openCommandPort(device))
+        return false;
+    HidDevice* port = openCommandPort(device);
+    return port && backend.sendFeatureReport(port, commandReport.bytes.data(),
+                                             commandReport.bytes.size()) >= 0;
+}
+
 bool Hid_Thread::sendCommand(int dataLength)
 {
     const uint device = curDevice;
-    if (!languagePackValid || !openCommandPort(device))
-        return finishTransfer(false);
-    HidDevice* port = openCommandPort(device);
-    if (!port ||
-        backend.sendFeatureReport(port, commandReport.bytes.data(), commandReport.bytes.size()) < 0)
+    if (!sendCommandPacket(device))
         return finishTransfer(false);
     if (dataLength == 0)
         return finishTransfer(true);
@@ -54,12 +60,13 @@ bool Hid_Thread::sendCommand(int dataLength)
     if (reportLength <= 0)
         return finishTransfer(false);
     const int chunk = qMin(dataLength, reportLength);
-    std::vector<unsigned char> report(size_t(reportLength) + 1, 0);
+    std::vector<unsigned char> report(size_t(reportLength) + 1);
     for (int offset = 0; offset < dataLength; offset += chunk) {
         const int length = qMin(chunk, dataLength - offset);
-        report[0] = Protocol::ReportId;
+        std::fill(report.begin(), report.end(), 0); // zeros behind a short chunk
+        report[Protocol::ReportIdOffset] = Protocol::ReportId;
         std::memcpy(report.data() + 1, dataArea.data() + offset, size_t(length));
-        port = openCommandPort(device);
+        HidDevice* port = openCommandPort(device);
         if (!port || backend.write(port, report.data(), report.size()) < 0)
             return finishTransfer(false);
         QThread::msleep(OutputReportPauseMs);
@@ -70,13 +77,9 @@ bool Hid_Thread::sendCommand(int dataLength)
 bool Hid_Thread::queryCommand(int dataLength)
 {
     const uint device = curDevice;
-    if (!languagePackValid || !openCommandPort(device))
+    if (!sendCommandPacket(device))
         return finishTransfer(false);
     HidDevice* port = openCommandPort(device);
-    if (!port ||
-        backend.sendFeatureReport(port, commandReport.bytes.data(), commandReport.bytes.size()) < 0)
-        return finishTransfer(false);
-    port = openCommandPort(device);
     if (!port)
         return finishTransfer(false);
     // The report ID stays in byte 0 whatever the keyboard answers.

@@ -16,3 +16,10 @@ bool replaceWithCopy(const QString& target, const QString& source)
         copy.setFileTime(replaced.addMSecs(1), QFileDevice::FileModificationTime);
     return true;
 }
+
+bool isSameFile(const QString& a, const QString& b)
+{
+    const QFileInfo first(a), second(b);
+    return first.exists() && second.exists() &&
+           first.canonicalFilePath() == second.canonicalFilePath();
+}

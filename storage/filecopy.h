@@ -7,3 +7,6 @@
 // files cached by size and time, and a same-sized copy made within the same
 // millisecond would otherwise be read from that stale cache.
 bool replaceWithCopy(const QString& target, const QString& source);
+
+// True when both paths name the same existing file.
+bool isSameFile(const QString& a, const QString& b);

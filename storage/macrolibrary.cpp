@@ -24,13 +24,6 @@ int readSlot(const QSettings& macro)
     return ok ? slot : NoSlot;
 }
 
-bool sameFile(const QString& a, const QString& b)
-{
-    const QFileInfo first(a), second(b);
-    return first.exists() && second.exists() &&
-           first.canonicalFilePath() == second.canonicalFilePath();
-}
-
 } // namespace
 
 MacroLibrary::MacroLibrary(const QString& directory) : directory(directory) {}
@@ -175,7 +168,7 @@ bool MacroLibrary::importFrom(const QString& name, const QString& source)
     if (!exists(name) || source.isEmpty())
         return false;
     const QString path = fileFor(name);
-    if (sameFile(path, source))
+    if (isSameFile(path, source))
         return true;
     if (!QFileInfo(source).isFile())
         return false;

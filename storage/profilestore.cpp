@@ -5,17 +5,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-namespace {
-
-bool sameFile(const QString& a, const QString& b)
-{
-    const QFileInfo first(a), second(b);
-    return first.exists() && second.exists() &&
-           first.canonicalFilePath() == second.canonicalFilePath();
-}
-
-} // namespace
-
 ProfileStore::ProfileStore(const QString& directory) : directory(directory) {}
 
 ProfileStore::~ProfileStore()
@@ -49,7 +38,7 @@ bool ProfileStore::exportTo(int profile, const QString& target)
     if (!contains(profile))
         return false;
     profiles[profile]->sync(); // the export holds what the program shows
-    if (sameFile(fileName(profile), target))
+    if (isSameFile(fileName(profile), target))
         return true;
     if (QFile::exists(target))
         QFile::remove(target);
@@ -61,7 +50,7 @@ bool ProfileStore::importFrom(int profile, const QString& source)
     if (!contains(profile))
         return false;
     const QString name = fileName(profile);
-    if (sameFile(name, source))
+    if (isSameFile(name, source))
         return true;
     // Deleted now rather than later: a pending write of the old object must
     // land before the file is replaced, never on the new copy.

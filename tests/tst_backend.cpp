@@ -5,6 +5,7 @@
 #include "devicepayloads.h"
 #include "languagepackvalid.h"
 #include "macroencoder.h"
+#include "testsupport.h"
 
 #include <QApplication>
 #include <QSettings>
@@ -13,11 +14,6 @@
 using namespace Protocol;
 
 namespace {
-
-QByteArray hex(const char* text)
-{
-    return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
-}
 
 QVariantList ints(std::initializer_list<int> values)
 {

@@ -3,6 +3,7 @@
 #include "devicetable.h"
 #include "hid_thread.h"
 #include "languagepackvalid.h"
+#include "testsupport.h"
 #include "virtualkeyboard.h"
 
 #include <QElapsedTimer>
@@ -12,11 +13,6 @@
 using namespace Protocol;
 
 namespace {
-
-QByteArray hex(const char* text)
-{
-    return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
-}
 
 QByteArray pattern(int length, int seed)
 {

@@ -1,14 +1,10 @@
 // Macro steps to the keyboard's macro bytes.
 #include "macroencoder.h"
+#include "testsupport.h"
 
 #include <QTest>
 
 namespace {
-
-QByteArray hex(const char* text)
-{
-    return QByteArray::fromHex(QByteArray(text).replace(' ', ""));
-}
 
 QByteArray bytesOf(const QList<uchar>& list)
 {

@@ -6,6 +6,7 @@
 #include "myqquickview.h"
 #include "programdirectory.h"
 #include "scenegraph.h"
+#include "testsupport.h"
 #include "ui_controler.h"
 #include "virtualkeyboard.h"
 #include "widget.h"
@@ -17,20 +18,6 @@
 #include <QTemporaryDir>
 #include <QtQuickTest>
 #include <memory>
-
-namespace {
-
-void copyTree(const QString& from, const QString& to)
-{
-    QDir().mkpath(to);
-    const QDir source(from);
-    for (const QString& file : source.entryList(QDir::Files))
-        QFile::copy(source.filePath(file), to + '/' + file);
-    for (const QString& dir : source.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
-        copyTree(source.filePath(dir), to + '/' + dir);
-}
-
-} // namespace
 
 class SceneSetup : public QObject
 {
