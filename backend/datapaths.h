@@ -6,7 +6,5 @@ inline constexpr char ApConfig[] = "./modules/setting/apConfig.bin";
 inline constexpr char ApConfigFactory[] = "./modules/setting/apConfigD.bin";
 inline constexpr char HardwareDefinition[] = "./modules/setting/HWDef.bin";
 inline constexpr char KeyCodeDefinition[] = "./modules/setting/KeyCodeDef.bin";
-inline constexpr char ProfilePrefix[] = "./modules/setting/p"; // + number from 1 + ".bin"
-inline constexpr char ProfileSuffix[] = ".bin";
 inline constexpr char SceneUrl[] = "qrc:modules/qml/main.qml";
 } // namespace DataPaths
