@@ -4,8 +4,9 @@
 //
 // Every picture is vector-drawn with QPainter from the skin's palette
 // (skinpalette.cpp); the sizes are listed in geometry.h. The output is the
-// same, byte for byte, on every run with the same Qt. scripts/gen_skins.sh
-// regenerates modules/img with it.
+// same, byte for byte, on every run on one machine; other CPUs antialias a
+// few pixels differently, so the build paints the skins into its own
+// bin/modules/img instead of shipping committed pictures.
 
 #include "controls.h"
 #include "keycaps.h"
