@@ -89,11 +89,32 @@ Item {
 
     signal msg_KB(bool isDown, int usbCode)
 
-    // Busy protection: input is off until the timer stops.
+    // Calls into ui_View. The backend publishes it only after the scene has
+    // loaded, so no binding or Component.onCompleted handler touches it.
+    // Sound cues, which every control plays, go through playMedia(), the one
+    // guarded call: a cue can be dropped where no backend is published. All
+    // other calls are made directly: they run from the backend's own calls
+    // into this root (setProtectUI, initUI, run, zzzMorvat) or from user
+    // input, both of which come after publication.
+    function playMedia(index) {
+        if (typeof ui_View !== "undefined")
+            ui_View.playMedia_Index(index)
+    }
+
+    // Text `index` of the active string table, or `fallback` while the table
+    // is shorter (before the settings page has loaded it).
+    function globalString(index, fallback) {
+        var strings = globalSetting_stringList
+        return (strings && strings.length > index) ? strings[index] : fallback
+    }
+
+    // Busy protection: input is off until the timer runs out; a call while
+    // busy starts the time again with the new interval. A negative interval
+    // would never run out: it counts as 0 (the next turn of the event loop).
     function setProtectUI(interval) {
         protectUIItem.setBusy(true)
         ui_View.setEnabled(false)
-        tmrProtectUI.interval = interval
+        tmrProtectUI.interval = Math.max(0, interval)
         tmrProtectUI.restart()
     }
 
@@ -157,9 +178,8 @@ Item {
         objectName: "tmrProtectUI"
         interval: 1000
         repeat: false
-        onRunningChanged: {
-            if (running)
-                return
+        // Not on running turning false: restart() stops the timer first.
+        onTriggered: {
             ui_View.setEnabled(true)
             protectUIItem.setBusy(false)
         }
@@ -229,7 +249,7 @@ Item {
             anchors.fill: parent
             hoverEnabled: true
             onClicked: {
-                ui_View.playMedia_Index(0x03)
+                mainIten.playMedia(0x03)
                 Qt.openUrlExternally(mainIten.globalSetting_url)
             }
         }
@@ -273,7 +293,7 @@ Item {
 
         Page_Globalsetting {
             id: _Page_Globalsetting
-        objectName: "_Page_Globalsetting"
+            objectName: "_Page_Globalsetting"
         }
 
         NumberAnimation {
@@ -302,7 +322,7 @@ Item {
     SequentialAnimation {
         id: script0
         onStarted: {
-            ui_View.playMedia_Index(0x01)
+            mainIten.playMedia(0x01)
             mainIten.visible = true
         }
         onFinished: {

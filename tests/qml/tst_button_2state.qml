@@ -16,6 +16,11 @@ TestCase {
         anchors.fill: parent
         property url sourceReset0: "file:modules/img/skin1/common/reset_0.png"
         property url sourceReset1: "file:modules/img/skin1/common/reset_1.png"
+        // the sound cues the control asked the root for
+        property var cues: []
+        function playMedia(index) {
+            cues.push(index)
+        }
     }
 
     Component {
@@ -37,6 +42,7 @@ TestCase {
 
     function init() {
         mouseMove(test, 250, 180) // pointer away from the button
+        mainIten.cues = []
     }
 
     function test_hoverSwitchesPicture_data() {
@@ -58,8 +64,8 @@ TestCase {
 
     function test_click_data() {
         return [
-            { tag: "enabled", enabled: true, clicks: 1, opacity: 1.0 },
-            { tag: "disabled", enabled: false, clicks: 0, opacity: 0.2 }
+            { tag: "enabled", enabled: true, clicks: 1, opacity: 1.0, cues: [4] },
+            { tag: "disabled", enabled: false, clicks: 0, opacity: 0.2, cues: [] }
         ]
     }
 
@@ -69,6 +75,7 @@ TestCase {
         compare(button.opacity, data.opacity)
         mouseClick(button, 20, 10)
         compare(spy.count, data.clicks)
+        compare(mainIten.cues, data.cues, "the click sound")
     }
 
     function test_pressedIsDimmed() {

@@ -20,6 +20,11 @@ TestCase {
         property string globalSetting_fontFamily: "Arial"
         property url sourceCHK0: "file:modules/img/skin1/common/checkbox_0.png"
         property url sourceCHK1: "file:modules/img/skin1/common/checkbox_1.png"
+        // the sound cues the control asked the root for
+        property var cues: []
+        function playMedia(index) {
+            cues.push(index)
+        }
     }
 
     // Explicit heights: the box picture gives the natural height.
@@ -31,6 +36,10 @@ TestCase {
     Component {
         id: spyComponent
         SignalSpy {}
+    }
+
+    function init() {
+        mainIten.cues = []
     }
 
     function boxOf(control) {
@@ -61,6 +70,7 @@ TestCase {
         compare(box.isSelect, data.initial)
         compare(spy.count, 2)
         compare(spy.signalArguments[1][0], data.initial)
+        compare(mainIten.cues, [4, 4], "the click sound, once a click")
     }
 
     function test_disabledTakesNoClicks() {
@@ -70,6 +80,7 @@ TestCase {
         mouseClick(box, 5, 10)
         compare(spy.count, 0)
         compare(box.isSelect, false)
+        compare(mainIten.cues, [])
     }
 
     function test_pressedIsDimmed() {

@@ -44,6 +44,10 @@ TestCase {
         SignalSpy {}
     }
 
+    function cleanup() {
+        mainIten.animation_speed = 10
+    }
+
     function createDropdown(properties) {
         var dropdown = createTemporaryObject(dropdownComponent, mainIten, properties)
         verify(dropdown)
@@ -150,6 +154,38 @@ TestCase {
         compare(dropdown.isSelect, data.isSelect)
         compare(opened.count + (data.startOpen ? 1 : 0), data.opened)
         compare(closed.count, data.closed)
+    }
+
+    // Both rolls take animation_speed x (0.1 + 0.05 x entries): with
+    // animations on (800 ms), 120 ms for one entry, 200 ms for three and
+    // 480 ms for ten.
+    function test_rollDuration_data() {
+        return [
+            { tag: "one entry", entries: 1, duration: 120 },
+            { tag: "three entries", entries: 3, duration: 200 },
+            { tag: "ten entries", entries: 10, duration: 480 }
+        ]
+    }
+
+    function test_rollDuration(data) {
+        mainIten.animation_speed = 800
+        var dropdown = createDropdown()
+        dropdown.mdItems.clear()
+        for (var i = 0; i < data.entries; ++i)
+            dropdown.mdItems.append({ textX: "E" + i })
+        compare(findChild(dropdown, "rollOpen").duration, data.duration)
+        compare(findChild(dropdown, "rollClose").duration, data.duration)
+        // and the list really takes that long (one frame early at most)
+        var started = Date.now()
+        dropdown.showList()
+        tryCompare(dropdown, "isSelect", true, data.duration + 3000)
+        var opening = Date.now() - started
+        verify(opening >= data.duration - 20, "opened in " + opening + " ms")
+        started = Date.now()
+        dropdown.closeList()
+        tryCompare(dropdown, "isSelect", false, data.duration + 3000)
+        var closing = Date.now() - started
+        verify(closing >= data.duration - 20, "closed in " + closing + " ms")
     }
 
     function test_chooseEntry() {

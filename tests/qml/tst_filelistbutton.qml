@@ -46,6 +46,10 @@ TestCase {
         SignalSpy {}
     }
 
+    function cleanup() {
+        mainIten.animation_speed = 10
+    }
+
     function createButton() {
         var button = createTemporaryObject(buttonComponent, mainIten)
         verify(button)
@@ -125,8 +129,14 @@ TestCase {
 
     function test_interruptedRoll_data() {
         return [
-            { tag: "close while rolling down", startOpen: false, calls: ["showList", "closeList"], isSelect: false },
-            { tag: "open while rolling up", startOpen: true, calls: ["closeList", "showList"], isSelect: true }
+            { tag: "close while rolling down", startOpen: false, calls: ["showList", "closeList"], isSelect: false,
+              opened: 1, closed: 1 },
+            { tag: "open while rolling up", startOpen: true, calls: ["closeList", "showList"], isSelect: true,
+              opened: 1, closed: 1 },
+            { tag: "open twice while rolling down", startOpen: false, calls: ["showList", "showList"],
+              isSelect: true, opened: 1, closed: 0 },
+            { tag: "close twice while rolling up", startOpen: true, calls: ["closeList", "closeList"],
+              isSelect: false, opened: 0, closed: 1 }
         ]
     }
 
@@ -137,10 +147,48 @@ TestCase {
             button.showList()
             tryCompare(button, "isSelect", true)
         }
+        var opened = spy(button, "listOpened")
+        var closed = spy(button, "listClosed")
         for (var i = 0; i < data.calls.length; ++i)
             button[data.calls[i]]()
         tryVerify(function() { return button.isSelect === data.isSelect && flick.visible === data.isSelect })
         tryCompare(flick, "contentY", data.isSelect ? -201 : 0)
         compare(button.isSelect, data.isSelect)
+        compare(opened.count, data.opened)
+        compare(closed.count, data.closed)
+    }
+
+    // listOpened when the opening starts, isSelect when it stops; isSelect
+    // false when the closing stops, listClosed when it completes. With
+    // animations on (800 ms) each roll takes 400 ms.
+    function test_openAndClose() {
+        mainIten.animation_speed = 800
+        var button = createButton()
+        var flick = findChild(button, "list")
+        var opened = spy(button, "listOpened")
+        var closed = spy(button, "listClosed")
+        compare(findChild(button, "rollOpen").duration, 400)
+        compare(findChild(button, "rollClose").duration, 400)
+        var started = Date.now()
+        button.showList()
+        compare(opened.count, 1, "listOpened when the opening starts")
+        verify(!button.isSelect, "isSelect only when the opening stops")
+        verify(flick.visible, "visible while rolling")
+        tryCompare(button, "isSelect", true, 3000)
+        var opening = Date.now() - started
+        verify(opening >= 380, "opened in " + opening + " ms")
+        compare(flick.contentY, -201)
+        started = Date.now()
+        button.closeList()
+        verify(button.isSelect, "still open while rolling up")
+        verify(flick.visible)
+        compare(closed.count, 0)
+        tryCompare(button, "isSelect", false, 3000)
+        var closing = Date.now() - started
+        verify(closing >= 380, "closed in " + closing + " ms")
+        compare(closed.count, 1)
+        compare(flick.contentY, 0)
+        verify(!flick.visible)
+        compare(opened.count, 1)
     }
 }

@@ -161,6 +161,52 @@ TestCase {
         verify(!part(scene, "protectUIItem").isBusy)
     }
 
+    // A second call while busy keeps the scene busy until its own interval
+    // has run out, counted from that call; only then is the view released,
+    // and only once.
+    function test_busyUntilTheLastCallRunsOut_data() {
+        return [
+            { tag: "a longer interval while busy", first: 300, second: 900 },
+            { tag: "a shorter interval while busy", first: 900, second: 300 },
+            { tag: "the start-up handshake", first: 1, second: 0 },
+            { tag: "a negative interval", first: 300, second: -5 }
+        ]
+    }
+
+    function test_busyUntilTheLastCallRunsOut(data) {
+        var scene = createScene()
+        scene.visible = true // the indicator shows only in a visible scene
+        var busy = part(scene, "protectUIItem")
+        var shownOrHidden = createTemporaryObject(spyComponent, test,
+                                                  { target: busy, signalName: "visibleChanged" })
+        var triggered = createTemporaryObject(spyComponent, test,
+                                              { target: part(scene, "tmrProtectUI"), signalName: "triggered" })
+        var releasedAt = []
+        busy.visibleChanged.connect(function() {
+            if (!busy.visible)
+                releasedAt.push(Date.now())
+        })
+        scene.setProtectUI(data.first)
+        verify(busy.visible)
+        verify(!ui_View.enabled)
+        var secondCallAt = Date.now()
+        scene.setProtectUI(data.second)
+        verify(busy.visible, "still busy right after the second call")
+        verify(!ui_View.enabled, "the view stays disabled right after the second call")
+        compare(shownOrHidden.count, 1)
+        tryVerify(function() { return releasedAt.length > 0 }, Math.max(data.second, 0) + 3000)
+        var busyFor = releasedAt[0] - secondCallAt
+        // the timer runs on the animation clock: allow it one frame early
+        verify(busyFor >= data.second - 20, "released " + busyFor + " ms after the second call")
+        verify(ui_View.enabled)
+        wait(Math.max(data.first, data.second) + 200)
+        compare(shownOrHidden.count, 2, "shown once, hidden once")
+        compare(releasedAt.length, 1)
+        compare(triggered.count, 1)
+        verify(!busy.isBusy)
+        verify(ui_View.enabled)
+    }
+
     function test_closingShrinksTheScene() {
         var scene = poweredOnScene()
         var upItem = part(scene, "upItem")

@@ -20,6 +20,11 @@ TestCase {
         property string globalSetting_fontFamily: "Arial"
         property url sourceCHK0: "file:modules/img/skin1/common/checkbox_0.png"
         property url sourceCHK1: "file:modules/img/skin1/common/checkbox_1.png"
+        // the sound cues the control asked the root for
+        property var cues: []
+        function playMedia(index) {
+            cues.push(index)
+        }
     }
 
     // Explicit heights: the box picture gives the natural height.
@@ -31,6 +36,10 @@ TestCase {
     Component {
         id: spyComponent
         SignalSpy {}
+    }
+
+    function init() {
+        mainIten.cues = []
     }
 
     function boxOf(control) {
@@ -47,6 +56,7 @@ TestCase {
         compare(radio.opacity, 0.2)
         mouseClick(radio, 5, 10)
         compare(spy.count, 0)
+        compare(mainIten.cues, [])
     }
 
     function test_radioClickReportsIndexOnly_data() {
@@ -62,6 +72,7 @@ TestCase {
         mouseClick(radio, 5, 10)
         compare(spy.count, 1)
         compare(spy.signalArguments[0][0], data.index)
+        compare(mainIten.cues, [4], "the click sound")
         compare(radio.isSelect, data.isSelect, "the owner selects, not the click")
         compare(String(boxOf(radio).source), String(data.isSelect ? mainIten.sourceCHK1 : mainIten.sourceCHK0))
     }

@@ -80,7 +80,7 @@ Item {
         property int curID: 0
 
         function show(index) {
-            ui_View.playMedia_Index(0x02)
+            mainIten.playMedia(0x02)
             if (paBack_X.running) {
                 paBack_X.tmpIndex = index
                 paBack_X.complete()
@@ -199,6 +199,7 @@ Item {
 
     KeyCodeString {
         id: _KeyCodeString
+        objectName: "_KeyCodeString"
     }
 
     ParallelAnimation {

@@ -22,10 +22,9 @@ Item {
     }
 
     function translateStrings() {
-        var strings = mainIten.globalSetting_stringList
         var indexes = [74, 75, 76, 86]
         for (var i = 0; i < _model.count; ++i)
-            _model.setProperty(i, "name", strings[indexes[i]])
+            _model.setProperty(i, "name", mainIten.globalString(indexes[i], _model.get(i).name))
     }
 
     ListModel {

@@ -13,11 +13,6 @@ Item {
     function setSkin() {
     }
 
-    function stringAt(index, fallback) {
-        var strings = mainIten.globalSetting_stringList
-        return (strings && strings.length > index) ? strings[index] : fallback
-    }
-
     Image {
         id: _container
         anchors.centerIn: parent
@@ -40,7 +35,7 @@ Item {
             anchors.left: _btnReset.right
             anchors.leftMargin: 5
             anchors.verticalCenter: _btnReset.verticalCenter
-            text: menuDown.stringAt(113, "ALL RESET")
+            text: mainIten.globalString(113, "ALL RESET")
             font.bold: true
             font.family: mainIten.globalSetting_fontFamily
             font.pixelSize: mainIten.globalSetting_size
@@ -64,7 +59,7 @@ Item {
             anchors.left: _btnApply.right
             anchors.leftMargin: 5
             anchors.verticalCenter: _btnApply.verticalCenter
-            text: menuDown.stringAt(114, "ALL SAVE")
+            text: mainIten.globalString(114, "ALL SAVE")
             font.bold: true
             font.family: mainIten.globalSetting_fontFamily
             font.pixelSize: mainIten.globalSetting_size

@@ -26,8 +26,7 @@ Item {
                 anchors.fill: parent
                 hoverEnabled: true
                 onClicked: {
-                    if (typeof ui_View !== "undefined")
-                        ui_View.playMedia_Index(0x02)
+                    mainIten.playMedia(0x02)
                     menuUp.btnClicked(0)
                 }
             }

@@ -48,35 +48,19 @@ Image {
     Repeater {
         model: 8
 
-        Image {
+        ValueCell {
             id: cell
             readonly property int value: buttonGroupPro_8.valueForIndex[index]
-            objectName: "cell" + index
+            cellIndex: index
             x: [3, 80, 157, 234][index % 4]
             y: index < 4 ? 8 : 27
-            source: (cellArea.containsMouse || buttonGroupPro_8.currentIndex === index)
-                    ? mainIten.sourceBtnGroup_FILLER_1 : mainIten.sourceBtnGroup_FILLER_0
-
-            Text {
-                objectName: "value" + index
-                anchors.centerIn: parent
-                text: cell.value <= 0 ? "×" : cell.value
-                font.bold: true
-                font.family: mainIten.globalSetting_fontFamily
-                font.pixelSize: 11
-                color: mainIten.globalSetting_color
-            }
-
-            MouseArea {
-                id: cellArea
-                anchors.fill: parent
-                hoverEnabled: true
-                onClicked: {
-                    if (cell.value <= 0)
-                        return
-                    buttonGroupPro_8.currentIndex = index
-                    buttonGroupPro_8.clicked(index)
-                }
+            isCurrent: buttonGroupPro_8.currentIndex === index
+            text: cell.value <= 0 ? "×" : cell.value
+            onClicked: {
+                if (cell.value <= 0)
+                    return
+                buttonGroupPro_8.currentIndex = index
+                buttonGroupPro_8.clicked(index)
             }
 
             Text {

@@ -21,31 +21,15 @@ Image {
     Repeater {
         model: 4
 
-        Image {
-            objectName: "cell" + index
+        ValueCell {
+            cellIndex: index
             x: [3, 80, 157, 234][index]
             y: 4
-            source: (cellArea.containsMouse || buttonGroup_4.currentIndex === index)
-                    ? mainIten.sourceBtnGroup_FILLER_1 : mainIten.sourceBtnGroup_FILLER_0
-
-            Text {
-                objectName: "value" + index
-                anchors.centerIn: parent
-                text: buttonGroup_4.valueForIndex[index]
-                font.bold: true
-                font.family: mainIten.globalSetting_fontFamily
-                font.pixelSize: 11
-                color: mainIten.globalSetting_color
-            }
-
-            MouseArea {
-                id: cellArea
-                anchors.fill: parent
-                hoverEnabled: true
-                onClicked: {
-                    buttonGroup_4.currentIndex = index
-                    buttonGroup_4.clicked(index)
-                }
+            isCurrent: buttonGroup_4.currentIndex === index
+            text: buttonGroup_4.valueForIndex[index]
+            onClicked: {
+                buttonGroup_4.currentIndex = index
+                buttonGroup_4.clicked(index)
             }
         }
     }

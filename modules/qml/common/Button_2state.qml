@@ -16,8 +16,7 @@ Image {
         anchors.fill: parent
         hoverEnabled: true
         onClicked: {
-            if (typeof ui_View !== "undefined" && typeof ui_View.playMedia_Index === "function")
-                ui_View.playMedia_Index(0x04)
+            mainIten.playMedia(0x04)
             button_2state.clicked()
         }
     }

@@ -5,7 +5,7 @@ import QtQuick
 Rectangle {
     id: dropdownList
     property ListModel mdItems: ListModel {}
-    property bool isSelect: false
+    property alias isSelect: flList.isOpen
     property alias defaultIndex: header.curIndex
     signal listElementClicked(int index)
     signal listOpened
@@ -20,98 +20,50 @@ Rectangle {
     }
 
     function showList() {
-        if (aniClose.running) {
-            aniClose.complete()
-            showList()
-        } else if (aniOpen.running) {
-            aniOpen.complete()
-        } else {
-            aniOpen.restart()
-        }
+        flList.showList()
     }
 
     function closeList() {
-        if (aniOpen.running) {
-            aniOpen.complete()
-            closeList()
-        } else if (aniClose.running) {
-            aniClose.complete()
-        } else {
-            aniClose.restart()
-        }
+        flList.closeList()
     }
 
     function placeholder() {
-        var strings = mainIten.globalSetting_stringList
-        return "【 " + ((strings && strings.length > 1) ? strings[1] : "OPTIONS") + " 】"
+        return header.placeholder()
     }
 
-    implicitWidth: headerPicture.implicitWidth
-    implicitHeight: headerPicture.implicitHeight
+    implicitWidth: header.implicitWidth
+    implicitHeight: header.implicitHeight
     color: "#FF000000"
     opacity: enabled ? 1.0 : 0.2
 
-    Image {
-        id: headerPicture
-        source: mainIten.sourceSlider
-    }
-
-    Item {
+    DropdownHeader {
         id: header
         objectName: "header"
-        property int curIndex: -1
         anchors.fill: parent
-
-        Text {
-            id: headerText
-            objectName: "headerText"
-            x: 10
-            anchors.verticalCenter: parent.verticalCenter
-            text: (header.curIndex >= 0 && header.curIndex < dropdownList.mdItems.count)
-                  ? dropdownList.mdItems.get(header.curIndex).textX : dropdownList.placeholder()
-            font.bold: true
-            font.family: mainIten.globalSetting_fontFamily
-            font.pixelSize: mainIten.globalSetting_size
-            color: (headerArea.containsMouse || dropdownList.isSelect) ? mainIten.globalSetting_color
-                                                                       : mainIten.globalSetting_color_enable
-        }
-
-        Text {
-            anchors.right: parent.right
-            anchors.rightMargin: 10
-            anchors.verticalCenter: parent.verticalCenter
-            text: "▼"
-            font.bold: true
-            font.family: "Arial"
-            font.pixelSize: mainIten.globalSetting_size
-            color: headerText.color
-        }
-
-        MouseArea {
-            id: headerArea
-            anchors.fill: parent
-            hoverEnabled: true
-            onClicked: {
-                if (dropdownList.isSelect)
-                    dropdownList.closeList()
-                else
-                    dropdownList.showList()
-            }
+        mdItems: dropdownList.mdItems
+        isSelect: dropdownList.isSelect
+        onClicked: {
+            if (dropdownList.isSelect)
+                dropdownList.closeList()
+            else
+                dropdownList.showList()
         }
     }
 
-    Flickable {
+    // The entries overlap by one pixel; the list starts one pixel above the
+    // header's bottom edge.
+    RollingList {
         id: flList
         objectName: "list"
         readonly property int count: dropdownList.mdItems.count
         y: dropdownList.height - 1
         width: dropdownList.width
         height: dropdownList.height * count - (count - 1) + 1
-        contentWidth: width
-        contentHeight: height
-        clip: true
-        interactive: false
-        visible: dropdownList.isSelect || aniOpen.running || aniClose.running
+        closedContentY: height
+        openContentY: 0
+        rollDuration: mainIten.animation_speed * (0.1 + 0.05 * count)
+        onListOpened: dropdownList.listOpened()
+        onListClosed: dropdownList.listClosed()
 
         Rectangle {
             width: flList.width
@@ -153,29 +105,5 @@ Rectangle {
                 }
             }
         }
-    }
-
-    NumberAnimation {
-        id: aniOpen
-        target: flList
-        property: "contentY"
-        from: flList.height
-        to: 0
-        easing.type: Easing.OutQuad
-        duration: mainIten.animation_speed * (0.1 + 0.05 * flList.count)
-        onStarted: dropdownList.listOpened()
-        onStopped: dropdownList.isSelect = true
-    }
-
-    NumberAnimation {
-        id: aniClose
-        target: flList
-        property: "contentY"
-        from: 0
-        to: flList.height
-        easing.type: Easing.OutQuad
-        duration: mainIten.animation_speed * (0.1 + 0.05 * flList.count)
-        onStopped: dropdownList.isSelect = false
-        onFinished: dropdownList.listClosed()
     }
 }

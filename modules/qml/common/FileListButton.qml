@@ -5,7 +5,7 @@ import QtQuick
 Rectangle {
     id: fileListButton
     property ListModel mdItems: ListModel {}
-    property bool isSelect: false
+    property alias isSelect: flList.isOpen
     signal listElementClicked(int index)
     signal listOpened
     signal listClosed
@@ -20,84 +20,35 @@ Rectangle {
     }
 
     function showList() {
-        if (aniClose.running) {
-            aniClose.complete()
-            showList()
-        } else if (aniOpen.running) {
-            aniOpen.complete()
-        } else {
-            aniOpen.restart()
-        }
+        flList.showList()
     }
 
     function closeList() {
-        if (aniOpen.running) {
-            aniOpen.complete()
-            closeList()
-        } else if (aniClose.running) {
-            aniClose.complete()
-        } else {
-            aniClose.restart()
-        }
+        flList.closeList()
     }
 
     function placeholder() {
-        var strings = mainIten.globalSetting_stringList
-        return "【 " + ((strings && strings.length > 1) ? strings[1] : "OPTIONS") + " 】"
+        return header.placeholder()
     }
 
-    implicitWidth: headerPicture.implicitWidth
-    implicitHeight: headerPicture.implicitHeight
+    implicitWidth: header.implicitWidth
+    implicitHeight: header.implicitHeight
     color: "#FF000000"
     opacity: enabled ? 1.0 : 0.2
 
-    Image {
-        id: headerPicture
-        source: mainIten.sourceSlider
-    }
-
-    Item {
+    DropdownHeader {
         id: header
         objectName: "header"
-        readonly property int curIndex: fileList.lvItems.currentIndex
         anchors.fill: parent
-
-        Text {
-            id: headerText
-            objectName: "headerText"
-            x: 10
-            anchors.verticalCenter: parent.verticalCenter
-            text: (header.curIndex >= 0 && header.curIndex < fileListButton.mdItems.count)
-                  ? fileListButton.mdItems.get(header.curIndex).textX : fileListButton.placeholder()
-            font.bold: true
-            font.family: mainIten.globalSetting_fontFamily
-            font.pixelSize: mainIten.globalSetting_size
-            color: (headerArea.containsMouse || fileListButton.isSelect) ? mainIten.globalSetting_color
-                                                                         : mainIten.globalSetting_color_enable
-        }
-
-        Text {
-            anchors.right: parent.right
-            anchors.rightMargin: 10
-            anchors.verticalCenter: parent.verticalCenter
-            text: "▼"
-            font.bold: true
-            font.family: "Arial"
-            font.pixelSize: mainIten.globalSetting_size
-            color: headerText.color
-        }
-
-        MouseArea {
-            id: headerArea
-            anchors.fill: parent
-            hoverEnabled: true
-            onClicked: {
-                if (fileListButton.isSelect) {
-                    fileListButton.closeList()
-                } else {
-                    fileListButton.requestToUpdateList()
-                    fileListButton.showList()
-                }
+        mdItems: fileListButton.mdItems
+        curIndex: fileList.lvItems.currentIndex
+        isSelect: fileListButton.isSelect
+        onClicked: {
+            if (fileListButton.isSelect) {
+                fileListButton.closeList()
+            } else {
+                fileListButton.requestToUpdateList()
+                fileListButton.showList()
             }
         }
     }
@@ -108,17 +59,19 @@ Rectangle {
         source: mainIten.sourceFilelist
     }
 
-    Flickable {
+    // The file list waits one list height above the visible area and rolls
+    // down into it.
+    RollingList {
         id: flList
         objectName: "list"
         y: fileListButton.height
         width: fileList.width
         height: fileList.height
-        contentWidth: width
-        contentHeight: height
-        clip: true
-        interactive: false
-        visible: fileListButton.isSelect || aniOpen.running || aniClose.running
+        closedContentY: 0
+        openContentY: -height
+        rollDuration: mainIten.animation_speed * 0.5
+        onListOpened: fileListButton.listOpened()
+        onListClosed: fileListButton.listClosed()
 
         FileList {
             id: fileList
@@ -132,29 +85,5 @@ Rectangle {
                 fileListButton.listElementClicked(index)
             }
         }
-    }
-
-    NumberAnimation {
-        id: aniOpen
-        target: flList
-        property: "contentY"
-        from: 0
-        to: -flList.height
-        easing.type: Easing.OutQuad
-        duration: mainIten.animation_speed * 0.5
-        onStarted: fileListButton.listOpened()
-        onStopped: fileListButton.isSelect = true
-    }
-
-    NumberAnimation {
-        id: aniClose
-        target: flList
-        property: "contentY"
-        from: -flList.height
-        to: 0
-        easing.type: Easing.OutQuad
-        duration: mainIten.animation_speed * 0.5
-        onStopped: fileListButton.isSelect = false
-        onFinished: fileListButton.listClosed()
     }
 }

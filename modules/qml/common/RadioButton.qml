@@ -1,41 +1,10 @@
 import QtQuick
 
 // Radio button with a label; a click reports its index, the owner selects.
-Item {
+CheckMark {
     id: radioButton
-    property bool isSelect: false
-    property string chkStr: ""
     property int index: 0
     signal clicked(int index)
 
-    implicitWidth: box.width + label.width + 5
-    implicitHeight: box.height
-    opacity: (!enabled || mouseArea.pressed) ? 0.2 : 1.0
-
-    Image {
-        id: box
-        source: radioButton.isSelect ? mainIten.sourceCHK1 : mainIten.sourceCHK0
-    }
-
-    Text {
-        id: label
-        x: box.width + 5
-        anchors.verticalCenter: box.verticalCenter
-        text: radioButton.chkStr
-        font.bold: true
-        font.family: mainIten.globalSetting_fontFamily
-        font.pixelSize: mainIten.globalSetting_size
-        color: mainIten.globalSetting_color
-    }
-
-    MouseArea {
-        id: mouseArea
-        anchors.fill: parent
-        hoverEnabled: true
-        onClicked: {
-            if (typeof ui_View !== "undefined" && typeof ui_View.playMedia_Index === "function")
-                ui_View.playMedia_Index(0x04)
-            radioButton.clicked(radioButton.index)
-        }
-    }
+    onActivated: radioButton.clicked(radioButton.index)
 }
