@@ -94,7 +94,9 @@ TestCase {
             { tag: "one page", clicks: [1], page: 1 },
             { tag: "another page", clicks: [0, 2], page: 2 },
             { tag: "the current entry hides the page", clicks: [3, 3], page: -1 },
-            { tag: "and shows it again", clicks: [3, 3, 3], page: 3 }
+            { tag: "and shows it again", clicks: [3, 3, 3], page: 3 },
+            { tag: "back to the first page", clicks: [2, 0], page: 0 },
+            { tag: "the first page after another was hidden", clicks: [1, 1, 0], page: 0 }
         ]
     }
 
