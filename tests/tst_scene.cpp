@@ -3,6 +3,7 @@
 // virtual keyboard), `hid` and `ui_Ctl`, all belonging to a real main window
 // that works on a private copy of the data tree. The scene's files are
 // available from the resources as "qrc:/modules/qml/…".
+#include "keyboardprobe.h"
 #include "myqquickview.h"
 #include "programdirectory.h"
 #include "scenegraph.h"
@@ -35,6 +36,7 @@ public slots:
         keyboard = std::make_unique<VirtualKeyboard>();
         window = std::make_unique<Widget>(*keyboard);
         window->checkDevice();
+        probe = std::make_unique<KeyboardProbe>(*keyboard);
     }
 
     void qmlEngineAvailable(QQmlEngine* engine)
@@ -44,10 +46,12 @@ public slots:
         context->setContextProperty("hid", &window->hid);
         context->setContextProperty("ui_Ctl", window->controller);
         context->setContextProperty("virtualKeyboard", keyboard.get());
+        context->setContextProperty("keyboardProbe", probe.get());
     }
 
     void cleanupTestCase()
     {
+        probe.reset();
         window.reset();
         keyboard.reset();
     }
@@ -56,6 +60,7 @@ private:
     QTemporaryDir data;
     std::unique_ptr<VirtualKeyboard> keyboard;
     std::unique_ptr<Widget> window;
+    std::unique_ptr<KeyboardProbe> probe;
 };
 
 int main(int argc, char** argv)

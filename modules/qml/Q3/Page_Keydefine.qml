@@ -1,18 +1,377 @@
 import QtQuick
+import "../common"
 
-// The key assignment page (page 0).
+// The key assignment page (page 0): the keyboard picture, the category list
+// with its three choosers, reset/apply and the gaming-mode box. Assignments
+// stay in the picture until apply writes the whole key matrix; choosing a
+// macro downloads it at once.
 Item {
-    id: pageKeydefine
+    id: _Page_Keydefine
     width: 759
     height: 442
 
-    function initUI(rebuild, hwDef) {
+    property bool isGameMode: false
+
+    // Key code categories, the top nibble of a 16-bit key code.
+    readonly property int categoryShift: 12
+    readonly property int standardKeys: 0x0
+    readonly property int mediaKeys: 0x3
+    readonly property int macroKeys: 0x4
+    readonly property int macroRepeatMask: 0x0F00
+    readonly property int lowByte: 0xFF
+
+    // Category list entries.
+    readonly property int keyboardEntry: 0
+    readonly property int mediaEntry: 1
+    readonly property int macroEntry: 2
+
+    readonly property var currentKey: _model.getKey[_model.curKeyMatrix]
+
+    function category(code) {
+        return (code >> categoryShift) & 0xF
+    }
+
+    // Called with (true, definition list) at start-up, and with no arguments
+    // after a profile switch: the codes are read again from the profile.
+    function initUI(isFirst, hwDef) {
+        if (isFirst)
+            _model.initUI(hwDef)
+        refreshMacroFiles()
+        readStoredCodes()
+        keyCodeToUI(currentKey ? currentKey.keyCode : 0)
+        _GamingMode_CHK.isSelect = Number(ui_View.ui_82H_GetKeyboardMode()) !== 0
+    }
+
+    // A slot whose stored code is missing or not a number keeps its default,
+    // so apply never turns a damaged profile entry into "no function".
+    function readStoredCodes() {
+        for (var i = 0; i < _model.getKey.length; ++i) {
+            var key = _model.getKey[i]
+            var v = ui_View.getKeydefine(i)
+            var low = v && v.length > 0 ? parseInt(v[0]) : NaN
+            var high = v && v.length > 1 ? parseInt(v[1]) : NaN
+            if (isNaN(low) || isNaN(high))
+                key.keyCode = key.keyCode_Default
+            else
+                key.keyCode = (low & 0xFF) | ((high << 8) & 0xFF00)
+        }
     }
 
     function translateStrings() {
+        var categories = [46, 48, 50]
+        for (var c = 0; c < categories.length; ++c)
+            md_menu1.setProperty(c, "textX", mainIten.globalString(categories[c], md_menu1.get(c).textX))
+        for (var m = 0; m < md_menu2_2.count; ++m)
+            md_menu2_2.setProperty(m, "textX", mainIten.globalString(56 + m, md_menu2_2.get(m).textX))
+    }
+
+    // The file names without their four-character extension.
+    function refreshMacroFiles() {
+        var names = ui_View.getMacroIniNames()
+        md_menu2_4.clear()
+        for (var i = 0; i < names.length; ++i)
+            md_menu2_4.append({ textX: String(names[i]).slice(0, -4), textR: "" })
+    }
+
+    function mediaIndexOf(code) {
+        for (var i = 0; i < md_menu2_2.count; ++i) {
+            if (md_menu2_2.get(i).keyCode === code)
+                return i
+        }
+        return -1
+    }
+
+    // The last macro file whose slot is the code's slot.
+    function macroIndexOf(code) {
+        var found = -1
+        for (var i = 0; i < md_menu2_4.count; ++i) {
+            var config = ui_View.loadMacroIniConfig(md_menu2_4.get(i).textX)
+            if (config.length > 0 && parseInt(config[0]) === (code & lowByte))
+                found = i
+        }
+        return found
+    }
+
+    function keyCodeToUI(_keyCode) {
+        switch (category(_keyCode)) {
+        case standardKeys:
+            _menu2_0.setKeycodeUSB(_keyCode & lowByte)
+            _menu1.setCurIndex(keyboardEntry)
+            break
+        case mediaKeys:
+            _menu2_2.setCurIndex(mediaIndexOf(_keyCode))
+            _menu1.setCurIndex(mediaEntry)
+            break
+        case macroKeys:
+            refreshMacroFiles()
+            _menu2_4.setCurIndex(macroIndexOf(_keyCode))
+            _menu1.setCurIndex(macroEntry)
+            break
+        default:
+            _menu1.setCurIndex(-1)
+        }
+    }
+
+    function assign(code) {
+        if (currentKey)
+            currentKey.keyCode = code
+    }
+
+    function clearChoosers() {
+        _menu2_0.setKeycodeUSB(-1)
+        _menu2_2.setCurIndex(-1)
+        _menu2_4.setCurIndex(-1)
+    }
+
+    // The key field's rectangle in page coordinates, edges included.
+    function inKeyField(px, py) {
+        var origin = _menu2_0.mapToItem(_Page_Keydefine, 0, 0)
+        return px >= origin.x && px <= origin.x + _menu2_0.width
+                && py >= origin.y && py <= origin.y + _menu2_0.height
+    }
+
+    readonly property bool dragOverKeyField: _model.isDraging && _menu2_0.visible
+                                             && keyDefineMenuItem.enabled
+                                             && inKeyField(_model.dragingKey.correctionX,
+                                                           _model.dragingKey.correctionY)
+    onDragOverKeyFieldChanged: {
+        if (_model.isDraging)
+            _model.dragingKey.dragOpacity = dragOverKeyField ? 0.5 : 1.0
+    }
+
+    function dropKey() {
+        var dragged = _model.dragingKey
+        if (!_menu2_0.visible || !keyDefineMenuItem.enabled
+                || !inKeyField(dragged.correctionX, dragged.correctionY))
+            return
+        if (((dragged.keyCode_Default >> 8) & lowByte) !== 0)
+            return
+        assign(dragged.keyCode_Default)
+        _menu2_0.setKeycodeUSB(dragged.keyCode_Default & lowByte)
+    }
+
+    function chooseMacro(index) {
+        if (index < 0)
+            return
+        var name = md_menu2_4.get(index).textX
+        var config = ui_View.loadMacroIniConfig(name)
+        if (config.length < 2 || parseInt(config[0]) < 0)
+            return
+        var slot = parseInt(config[0])
+        var repeat = parseInt(config[1])
+        ui_View.setMacroIniConfig(name, config)
+        ui_View.ui_10H_SetMacroKey(slot, name)
+        assign((macroKeys << categoryShift) | ((repeat << 8) & macroRepeatMask) | (slot & lowByte))
+    }
+
+    function resetKey() {
+        if (!currentKey)
+            return
+        currentKey.keyCode = currentKey.keyCode_Default
+        keyCodeToUI(currentKey.keyCode)
+    }
+
+    function resetAll() {
+        for (var i = 0; i < _model.getKey.length; ++i)
+            _model.getKey[i].keyCode = _model.getKey[i].keyCode_Default
+        keyCodeToUI(currentKey ? currentKey.keyCode : 0)
+    }
+
+    // Two numbers per slot, low byte first.
+    function apply() {
+        var src = []
+        for (var i = 0; i < _model.getKey.length; ++i) {
+            var code = _model.getKey[i].keyCode
+            src.push(code & 0xFF)
+            src.push((code >> 8) & 0xFF)
+        }
+        ui_View.ui_0C0DH_SetKeyMatrix(src)
+    }
+
+    Connections {
+        target: downItem
+        function onBtnTotalResetClicked() {
+            _Page_Keydefine.resetAll()
+        }
+        function onBtnTotalApplyClicked() {
+            _Page_Keydefine.apply()
+        }
     }
 
     Image {
         source: mainIten.sourceFnKeydefineBackground
+    }
+
+    ListModel {
+        id: md_menu1
+        ListElement { textX: "KEYBOARD" }
+        ListElement { textX: "MEDIA" }
+        ListElement { textX: "MACRO" }
+    }
+
+    // Consumer page usages, with the media category in the top nibble.
+    ListModel {
+        id: md_menu2_2
+        ListElement { textX: "NEXT TRACK"; textR: ""; keyCode: 0x30B5 }
+        ListElement { textX: "PREVIOUS TRACK"; textR: ""; keyCode: 0x30B6 }
+        ListElement { textX: "STOP"; textR: ""; keyCode: 0x30B7 }
+        ListElement { textX: "PLAY / PAUSE"; textR: ""; keyCode: 0x30CD }
+        ListElement { textX: "MUTE"; textR: ""; keyCode: 0x30E2 }
+        ListElement { textX: "VOLUME UP"; textR: ""; keyCode: 0x30E9 }
+        ListElement { textX: "VOLUME DOWN"; textR: ""; keyCode: 0x30EA }
+        ListElement { textX: "MEDIA SELECT"; textR: ""; keyCode: 0x3183 }
+        ListElement { textX: "MAIL"; textR: ""; keyCode: 0x318A }
+        ListElement { textX: "CALCULATOR"; textR: ""; keyCode: 0x3192 }
+        ListElement { textX: "MY COMPUTER"; textR: ""; keyCode: 0x3194 }
+        ListElement { textX: "WWW SEARCH"; textR: ""; keyCode: 0x3221 }
+        ListElement { textX: "WWW HOME"; textR: ""; keyCode: 0x3223 }
+        ListElement { textX: "WWW BACK"; textR: ""; keyCode: 0x3224 }
+        ListElement { textX: "WWW FORWARD"; textR: ""; keyCode: 0x3225 }
+        ListElement { textX: "WWW STOP"; textR: ""; keyCode: 0x3226 }
+        ListElement { textX: "WWW REFRESH"; textR: ""; keyCode: 0x3227 }
+        ListElement { textX: "WWW FAVORITES"; textR: ""; keyCode: 0x322A }
+    }
+
+    ListModel {
+        id: md_menu2_4
+    }
+
+    Item {
+        id: keyDefineMenuItem
+        objectName: "keyDefineMenuItem"
+        x: 140
+        y: 15
+        width: _pair.x + _pair.width
+        height: _menu1.height
+        z: 1
+        enabled: _GamingMode_CHK.isSelect
+        opacity: 0.2 + 0.8 * (enabled ? 1 : 0)
+
+        KeyInput {
+            id: _menu2_0
+            objectName: "_menu2_0"
+            x: _menu1.width + 20
+            anchors.verticalCenter: _menu1.verticalCenter
+            visible: _menu1.defaultIndex === _Page_Keydefine.keyboardEntry
+            isIn: _Page_Keydefine.dragOverKeyField
+            onClearKey: _Page_Keydefine.assign(0)
+        }
+
+        FileListButton {
+            id: _menu2_2
+            objectName: "_menu2_2"
+            x: _menu1.width + 20
+            visible: _menu1.defaultIndex === _Page_Keydefine.mediaEntry
+            z: isSelect ? 1 : 0
+            mdItems: md_menu2_2
+            onListElementClicked: function(index) {
+                if (index >= 0)
+                    _Page_Keydefine.assign(md_menu2_2.get(index).keyCode)
+            }
+        }
+
+        FileListButton {
+            id: _menu2_4
+            objectName: "_menu2_4"
+            x: _menu1.width + 20
+            visible: _menu1.defaultIndex === _Page_Keydefine.macroEntry
+            z: isSelect ? 1 : 0
+            mdItems: md_menu2_4
+            onRequestToUpdateList: _Page_Keydefine.refreshMacroFiles()
+            onListElementClicked: function(index) {
+                _Page_Keydefine.chooseMacro(index)
+            }
+        }
+
+        // Declared after the choosers so that its open list draws over them.
+        DropdownList {
+            id: _menu1
+            objectName: "_menu1"
+            z: isSelect ? 2 : 0
+            mdItems: md_menu1
+            onListElementClicked: function(index) {
+                _Page_Keydefine.clearChoosers()
+            }
+        }
+
+        Image {
+            id: _pair
+            objectName: "resetApplyPair"
+            x: 420
+            source: mainIten.sourceFram2btn
+
+            Button_2state {
+                id: _Reset_IMG
+                objectName: "_Reset_IMG"
+                x: 1
+                y: 1
+                source0: mainIten.sourceReset0
+                source1: mainIten.sourceReset1
+                onClicked: _Page_Keydefine.resetKey()
+            }
+
+            Button_2state {
+                id: _Apply_IMG
+                objectName: "_Apply_IMG"
+                x: _Reset_IMG.x + _Reset_IMG.width - 1
+                y: 1
+                source0: mainIten.sourceApply0
+                source1: mainIten.sourceApply1
+                onClicked: {
+                    mainIten.setProtectUI(800)
+                    _Page_Keydefine.apply()
+                }
+            }
+        }
+    }
+
+    Model_KeyDefine_Q3 {
+        id: _model
+        objectName: "_model"
+        x: 23
+        y: 97
+        onDragKey: _Page_Keydefine.dropKey()
+        onKeyClicked: function(key) {
+            _model.curKeyMatrix = key.matrix
+            _Page_Keydefine.keyCodeToUI(key.keyCode)
+        }
+    }
+
+    // The gaming-mode box: it plays no click sound.
+    Item {
+        id: _GamingMode_CHK
+        objectName: "_GamingMode_CHK"
+        property bool isSelect: _Page_Keydefine.isGameMode
+        x: 55
+        y: 305
+        width: _chkBox.width + 5 + _chkLabel.width
+        height: _chkBox.height
+
+        Image {
+            id: _chkBox
+            source: (_GamingMode_CHK.isSelect || _chkArea.containsMouse) ? mainIten.sourceCHK1
+                                                                         : mainIten.sourceCHK0
+        }
+
+        Text {
+            id: _chkLabel
+            x: _chkBox.width + 5
+            anchors.verticalCenter: _chkBox.verticalCenter
+            text: mainIten.globalString(79, "GAMING MODE")
+            font.bold: true
+            font.family: mainIten.globalSetting_fontFamily
+            font.pixelSize: mainIten.globalSetting_size
+            color: mainIten.globalSetting_color
+        }
+
+        MouseArea {
+            id: _chkArea
+            anchors.fill: parent
+            hoverEnabled: true
+            onClicked: {
+                _GamingMode_CHK.isSelect = !_GamingMode_CHK.isSelect
+                ui_View.ui_02H_SetKeyboardMode(_GamingMode_CHK.isSelect ? 1 : 0)
+            }
+        }
     }
 }
