@@ -117,6 +117,10 @@ TestCase {
     }
 
     function cleanup() {
+        if (keyboardProbe.layoutMode() !== 0) {
+            keyboardProbe.setLayoutMode(0)
+            ui_View.syncFW()
+        }
         ui_View.ui_21H_SetCurrentProfile(0)
         for (var p = 0; p < profiles; ++p)
             ui_View.resetProfile(p)
@@ -581,5 +585,31 @@ TestCase {
         expected[2] = 5; expected[3] = 0
         expected[4] = 6; expected[5] = 0
         compare(keyboardProbe.keyMatrix(0), expected)
+    }
+
+    // A keyboard that reports layout mode 1 gets the ANSI drawing and the
+    // profile's ANSI key group.
+    function test_ansiLayout() {
+        keyboardProbe.setLayoutMode(1)
+        ui_View.syncFW()
+        var t = keyPage()
+        var drawn = 0
+        for (var i = 0; i < 128; ++i) {
+            if (t.model.getKey[i].matrix === i)
+                ++drawn
+        }
+        compare(drawn, 104)
+        compare([t.model.getKey[45].name, t.model.getKey[45].keyCode_Default, t.model.getKey[45].keyType],
+                ["\\", 49, 3]) // backslash, 1.5 units over Enter
+        compare([t.model.getKey[61].name, t.model.getKey[61].keyType], ["Enter", 6])
+        compare([t.model.getKey[64].name, t.model.getKey[64].keyType], ["Shift", 6])
+        compare(t.model.getKey[76].matrix, -1) // no key beside the short ISO Shift
+        var wide = t.model.getKey[61]
+        verify(wide.width > 2 * t.model.getKey[0].width, "a wide Enter: " + wide.width)
+        t.model.getKey[escSlot].keyCode = 5
+        t.page.apply()
+        settle()
+        compare(keyboardProbe.storedList(0, "keydefine1/0"), ["5", "0"])
+        compare(keyboardProbe.storedList(0, "keydefine0/0"), ["41", "0"])
     }
 }
