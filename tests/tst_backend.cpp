@@ -2,7 +2,6 @@
 // device operations (checked in the keyboard's capture and the profile file),
 // the definition tables and the profile store.
 #include "backendrig.h"
-#include "devicepayloads.h"
 #include "languagepackvalid.h"
 #include "macroencoder.h"
 #include "testsupport.h"
@@ -10,8 +9,6 @@
 #include <QApplication>
 #include <QSettings>
 #include <QTest>
-
-using namespace Protocol;
 
 namespace {
 
@@ -28,6 +25,15 @@ QVariantList toInts(const QVariantList& list)
     QVariantList result;
     for (const QVariant& v : list)
         result << v.toInt();
+    return result;
+}
+
+// A stored list as the texts of its elements; an invalid element reads "".
+QStringList texts(const QVariant& stored)
+{
+    QStringList result;
+    for (const QVariant& v : stored.toList())
+        result << (v.isValid() ? v.toString() : QString());
     return result;
 }
 
@@ -156,9 +162,10 @@ private slots:
         rig.view->ui_30H_SetColor(colors);
         QVERIFY(rig.settle());
         QCOMPARE(rig.commandsSent(), QList<QByteArray>{hex("00 30 00 00 00 00 55 AA 00")});
-        const QByteArray payload = rig.payloadsSent().value(0);
-        QCOMPARE(payload.left(3), hex("3F 20 00"));
-        QCOMPARE(payload.mid(21), QByteArray(43, 0));
+        // 255 / 4 = 63, 128 / 4 = 32, 3 / 4 = 0, and 100 / 4 = 25 for the 18
+        // channels after them; nothing behind the 21 channels.
+        QCOMPARE(rig.payloadsSent().value(0),
+                 hex("3F 20 00") + QByteArray(18, 0x19) + QByteArray(43, 0));
         QCOMPARE(toInts(rig.view->ui_B0H_GetColor()), colors);
         QCOMPARE(rig.keyboard.profile(0).colors[0], quint8(63));
     }
@@ -173,7 +180,17 @@ private slots:
         QCOMPARE(payloads[0], QByteArray(1, 10) + QByteArray(63, 0));
         QCOMPARE(payloads[1], hex("04 00 05") + QByteArray(125, 0));
         QCOMPARE(payloads[2], QByteArray(128, 0));
-        QCOMPARE(toInts(rig.view->getKeydefine(1)), ints({5, 0}));
+        // The profile holds real zeros, as the file shows them once written.
+        QSettings* profile = rig.view->profileSettings(0);
+        const QString group = "keydefine" + QString::number(rig.view->layoutType()) + '/';
+        profile->sync();
+        QSettings onDisk(profile->fileName(), QSettings::IniFormat);
+        for (QSettings* settings : {profile, &onDisk}) {
+            QCOMPARE(texts(settings->value(group + "0")), QStringList({"4", "0"}));
+            QCOMPARE(texts(settings->value(group + "1")), QStringList({"5", "0"}));
+            QCOMPARE(texts(settings->value(group + "2")), QStringList({"0", "0"}));
+            QCOMPARE(texts(settings->value(group + "127")), QStringList({"0", "0"}));
+        }
     }
 
     void keyMatrixGoesToTheLayoutsGroupAndTheKeyboard()
@@ -206,16 +223,20 @@ private slots:
         rig.view->ui_12H_SetUserPicture(2, 0, shown);
         QVERIFY(rig.settle());
         const QList<QByteArray> commands = rig.commandsSent();
-        QCOMPARE(commands.size(), 4);
-        for (int plane = 0; plane < 4; ++plane) {
-            QByteArray packet = hex("00 12 00 02 00 00 55 AA 00");
-            packet[PlaneOffset] = char(plane);
-            QCOMPARE(commands[plane], packet);
+        QCOMPARE(commands, (QList<QByteArray>{hex("00 12 00 02 00 00 55 AA 00"),
+                                              hex("00 12 00 02 01 00 55 AA 00"),
+                                              hex("00 12 00 02 02 00 55 AA 00"),
+                                              hex("00 12 00 02 03 00 55 AA 00")}));
+        // Slot k holds option, red, green, blue at 4k … 4k + 3: plane 0 takes
+        // the options as they are, planes 1 … 3 the colours in keyboard units.
+        QList<QByteArray> expected(4, QByteArray(128, 0));
+        for (int k = 0; k < 128; ++k) {
+            expected[0][k] = char(shown[4 * k].toInt());
+            expected[1][k] = char(shown[4 * k + 1].toInt() / 4);
+            expected[2][k] = char(shown[4 * k + 2].toInt() / 4);
+            expected[3][k] = char(shown[4 * k + 3].toInt() / 4);
         }
-        const std::array<QByteArray, 4> planes = DevicePayloads::picturePlanes(shown);
-        QCOMPARE(rig.payloadsSent(), QList<QByteArray>(planes.begin(), planes.end()));
-        QCOMPARE(planes[1][0], char(shown[1].toInt() / 4));
-        QCOMPARE(planes[0][1], char(shown[4].toInt()));
+        QCOMPARE(rig.payloadsSent(), expected);
         QCOMPARE(rig.view->ui_92H_GetUserPicture(2), shown);
     }
 
@@ -393,17 +414,17 @@ private slots:
     void savingDownloadsSlotsUpTo16_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::addColumn<bool>("downloaded");
-        QTest::newRow("slot 0") << "Macro. 001" << true;
-        QTest::newRow("slot 16") << "Macro. 017" << true;
-        QTest::newRow("slot 17") << "Macro. 018" << false;
-        QTest::newRow("no slot") << "Loose" << false;
+        QTest::addColumn<QByteArray>("packet"); // empty: nothing downloaded
+        QTest::newRow("slot 0") << "Macro. 001" << hex("00 10 00 00 00 00 55 AA 00");
+        QTest::newRow("slot 16") << "Macro. 017" << hex("00 10 00 10 00 00 55 AA 00");
+        QTest::newRow("slot 17") << "Macro. 018" << QByteArray();
+        QTest::newRow("no slot") << "Loose" << QByteArray();
     }
 
     void savingDownloadsSlotsUpTo16()
     {
         QFETCH(QString, name);
-        QFETCH(bool, downloaded);
+        QFETCH(QByteArray, packet);
         BackendRig rig;
         rig.view->syncFW();
         rig.writeFile("modules/macro/Loose.bin", "[config]\nindex=-1\n");
@@ -413,9 +434,7 @@ private slots:
         QVERIFY(rig.settle());
         QCOMPARE(rig.view->loadMacroIni(name), steps);
         const int slot = name.mid(7).toInt() - 1;
-        if (downloaded) {
-            QByteArray packet = hex("00 10 00 00 00 00 55 AA 00");
-            packet[SlotOffset] = char(slot);
+        if (!packet.isEmpty()) {
             QCOMPARE(rig.commandsSent(), QList<QByteArray>{packet});
             QCOMPARE(rig.keyboard.macro(slot).left(8), hex("01 00 04 01 04 81 00 00"));
         } else {
@@ -608,14 +627,18 @@ private slots:
     void resetRestoresTheFactoryProfile()
     {
         BackendRig rig;
+        const QSettings pD(rig.dir.filePath("modules/setting/pD.bin"), QSettings::IniFormat);
+        const QVariantList factory = pD.value("color/ledType").toList();
+        QCOMPARE(factory.size(), 7);
         rig.view->ui_08H_SetLEDType(9, 9, 9, 9, 9, 9, 9); // pending, not yet on disk
+        // The factory value, not the current profile's.
+        QCOMPARE(rig.view->loadDefaultProfile("color/ledType").toList(), factory);
         rig.view->resetProfile(0);
         QTest::qWait(10); // a deferred write must not bring the old values back
         rig.view->profileSettings(0)->sync();
         QCOMPARE(rig.readFile("modules/setting/p1.bin"), rig.readFile("modules/setting/pD.bin"));
-        QCOMPARE(rig.view->ui_88H_GetLEDType(),
-                 rig.view->loadDefaultProfile("color/ledType").toList());
-        QVERIFY(!rig.view->ui_88H_GetLEDType().isEmpty());
+        QCOMPARE(rig.view->ui_88H_GetLEDType(), factory);
+        QCOMPARE(rig.view->loadDefaultProfile("color/ledType").toList(), factory);
         QVERIFY(!rig.view->loadDefaultProfile("no/such key").isValid());
     }
 

@@ -2,10 +2,11 @@
 // to USB usage, the special keys, the repeat filter, the mouse buttons, and
 // the order in which the hooks are installed and removed.
 #include "hookrecorder.h"
+#include "windowsvalues.h"
 
 #include <QSet>
 
-using namespace WinInput;
+using namespace WindowsValues;
 
 namespace {
 

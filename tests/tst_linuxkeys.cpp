@@ -3,8 +3,9 @@
 // translation the usage codes the scene finally gets.
 #include "hookrecorder.h"
 #include "rawinputconverter.h"
+#include "windowsvalues.h"
 
-using namespace WinInput;
+using namespace WindowsValues;
 
 namespace {
 

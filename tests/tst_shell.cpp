@@ -110,12 +110,23 @@ private slots:
         QTRY_VERIFY(window.controller->view->isEnabled());
     }
 
+    // The start event as the handshake posts it, spelled out: type 1000,
+    // code 2177.
+    void startEventIsType1000WithCode2177()
+    {
+        VirtualKeyboard keyboard;
+        Widget window(keyboard, nullptr, RecordingRoot);
+        QCoreApplication::postEvent(&window, new UserEvent(2177, QEvent::Type(1000)));
+        QTRY_COMPARE(rootCalls(window), (QStringList{"setProtectUI(0)", "run"}));
+        QVERIFY(window.controller->view->rootObject()->isVisible());
+    }
+
     void otherUserEventCodesChangeNothing_data()
     {
         QTest::addColumn<int>("type");
         QTest::addColumn<int>("code");
         QTest::newRow("other code") << int(QEvent::User) << 2178;
-        QTest::newRow("other type") << int(QEvent::User) + 1 << UserEvent::StartUpCode;
+        QTest::newRow("other type") << int(QEvent::User) + 1 << 2177;
     }
 
     void otherUserEventCodesChangeNothing()

@@ -89,10 +89,11 @@ QByteArray pattern(int length, int seed, int modulo = 256)
     return bytes;
 }
 
+// The boot loader's entry code, spelled out: the firmware must recognise
+// exactly these bytes, whatever the shared constant says.
 QByteArray bootLoaderParams()
 {
-    return QByteArray(reinterpret_cast<const char*>(BootLoaderEntryCode),
-                      sizeof(BootLoaderEntryCode));
+    return hex("49 53 50 5A A5 3C C3");
 }
 
 // ---- The fixture's firmware state: every byte distinct from a fresh keyboard ----
@@ -480,21 +481,23 @@ private slots:
             QVERIFY(found.isEmpty());
             return;
         }
+        // The boot keyboard (generic desktop, keyboard), then the command and
+        // event interfaces on the vendor pages, then the extra one.
         QCOMPARE(found.size(), 4);
-        QCOMPARE(found[0].usagePage, BootKeyboardUsagePage);
-        QCOMPARE(found[0].usage, BootKeyboardUsage);
+        QCOMPARE(found[0].usagePage, quint16(0x0001));
+        QCOMPARE(found[0].usage, quint16(0x0006));
         QCOMPARE(found[1].path, VirtualKeyboard::commandPath());
-        QCOMPARE(found[1].usagePage, CommandUsagePage);
-        QCOMPARE(found[1].usage, VendorUsage);
+        QCOMPARE(found[1].usagePage, quint16(0xFF01));
+        QCOMPARE(found[1].usage, quint16(0x0001));
         QCOMPARE(found[2].path, VirtualKeyboard::eventPath());
-        QCOMPARE(found[2].usagePage, EventUsagePage);
-        QCOMPARE(found[2].usage, VendorUsage);
+        QCOMPARE(found[2].usagePage, quint16(0xFF02));
+        QCOMPARE(found[2].usage, quint16(0x0001));
         QCOMPARE(found[3].path, ExtraPath);
         QCOMPARE(found[3].usage, quint16(0x0002));
         QSet<QByteArray> paths;
         for (const HidDeviceInfo& info : found.mid(0, 3)) {
-            QCOMPARE(info.vendorId, VendorId);
-            QCOMPARE(info.productId, ProductId);
+            QCOMPARE(info.vendorId, quint16(0x04D9));
+            QCOMPARE(info.productId, quint16(0xA1CD));
             paths << info.path;
         }
         QCOMPARE(paths.size(), 3);
@@ -592,23 +595,22 @@ private slots:
             << packet(SetMacroKey, 0, 0) << macro
             << Change([macro](Snapshot& s) { s.macros[0] = macro; });
         const QByteArray plane = pattern(PicturePlaneLength, 3, MaxColorUnit + 1);
+        // Pictures 0 … 4, each of planes 0 … 3 (option, red, green, blue).
         QTest::newRow("12 last picture, blue plane")
-            << packet(SetUserPicture, 0, PictureCount - 1, PicturePlanes - 1) << plane
-            << Change([cur, plane](Snapshot& s) {
-                   copyInto(s.profiles[cur].pictures[PictureCount - 1].data() +
-                                (PicturePlanes - 1) * PicturePlaneLength,
-                            plane);
+            << packet(SetUserPicture, 0, 4, 3) << plane << Change([cur, plane](Snapshot& s) {
+                   copyInto(s.profiles[cur].pictures[4].data() + 3 * PicturePlaneLength, plane);
                });
         QTest::newRow("12 first picture, option plane")
             << packet(SetUserPicture, 0, 0, 0) << plane << Change([cur, plane](Snapshot& s) {
                    copyInto(s.profiles[cur].pictures[0].data(), plane);
                });
-        // Bytes past the seven triples are not kept; colours are not clamped.
+        // Bytes past the seven triples (0 … 20) are not kept; colours are not
+        // clamped.
         QByteArray colors = pattern(SevenColorLength, 50, 0x100);
         colors[0] = char(MaxColorUnit);
         QTest::newRow("30 seven colours")
             << packet(SetSevenColor) << colors << Change([cur, colors](Snapshot& s) {
-                   copyInto(s.profiles[cur].colors.data(), colors.left(SevenColorBytes));
+                   copyInto(s.profiles[cur].colors.data(), colors.left(21));
                });
 
         // Ignored: one field of a valid command changed.
@@ -620,15 +622,13 @@ private slots:
         QTest::newRow("10 macro slot past the last")
             << packet(SetMacroKey, 0, TestMacroSlots) << macro << none;
         QTest::newRow("12 picture past the last")
-            << packet(SetUserPicture, 0, PictureCount, 0) << plane << none;
-        QTest::newRow("12 plane past the last")
-            << packet(SetUserPicture, 0, 0, PicturePlanes) << plane << none;
+            << packet(SetUserPicture, 0, 5, 0) << plane << none;
+        QTest::newRow("12 plane past the last") << packet(SetUserPicture, 0, 0, 4) << plane << none;
         const QByteArray entry = rawPacket(SetIspBootLoader, bootLoaderParams());
         QTest::newRow("0F entry code, first byte wrong")
-            << withByte(entry, ParamOffset, BootLoaderEntryCode[0] ^ 1) << QByteArray() << none;
+            << withByte(entry, ParamOffset, 0x49 ^ 1) << QByteArray() << none;
         QTest::newRow("0F entry code, last byte wrong")
-            << withByte(entry, CommandReportSize - 1, BootLoaderEntryCode[ParamCount - 1] ^ 1)
-            << QByteArray() << none;
+            << withByte(entry, CommandReportSize - 1, 0xC3 ^ 1) << QByteArray() << none;
         QTest::newRow("0F usual packet") << packet(SetIspBootLoader) << QByteArray() << none;
     }
 
@@ -697,12 +697,9 @@ private slots:
         QTest::addColumn<QByteArray>("expectedData");
         const VirtualProfile current = seededProfile(SeededProfile);
 
+        // Version 01.0A; layout mode 3 in bits 2 … 1 of byte 4.
         QTest::newRow("80 version and layout")
-            << packet(GetFwVersion)
-            << reply(GetFwVersion, QByteArray(1, char(TestVersion >> 8)) +
-                                       char(TestVersion & 0xFF) +
-                                       char(TestLayoutMode << LayoutModeShift))
-            << QByteArray();
+            << packet(GetFwVersion) << hex("00 80 01 0A 06 00 00 00 00") << QByteArray();
         QTest::newRow("82 options")
             << packet(GetKeyboardOption) << reply(GetKeyboardOption, toBytes(SeededOptions))
             << QByteArray();
@@ -727,9 +724,8 @@ private slots:
             << packet(GetUserPicture, 0, 3, 1) << packet(GetUserPicture, 0, 3, 1)
             << seededPlane(3, 1);
         QTest::newRow("92 last picture, blue plane")
-            << packet(GetUserPicture, 0, PictureCount - 1, PicturePlanes - 1)
-            << packet(GetUserPicture, 0, PictureCount - 1, PicturePlanes - 1)
-            << seededPlane(PictureCount - 1, PicturePlanes - 1);
+            << packet(GetUserPicture, 0, 4, 3) << packet(GetUserPicture, 0, 4, 3)
+            << seededPlane(4, 3);
         QTest::newRow("B0 seven colours")
             << packet(GetSevenColor) << packet(GetSevenColor) << toBytes(current.colors);
         // A data query answers with the request's own parameter bytes.
@@ -743,9 +739,9 @@ private slots:
         QTest::newRow("90 macro slot past the last")
             << packet(GetMacroKey, 0, TestMacroSlots) << reply(GetMacroKey) << QByteArray();
         QTest::newRow("92 picture past the last")
-            << packet(GetUserPicture, 0, PictureCount, 0) << reply(GetUserPicture) << QByteArray();
+            << packet(GetUserPicture, 0, 5, 0) << reply(GetUserPicture) << QByteArray();
         QTest::newRow("92 plane past the last")
-            << packet(GetUserPicture, 0, 0, PicturePlanes) << reply(GetUserPicture) << QByteArray();
+            << packet(GetUserPicture, 0, 0, 4) << reply(GetUserPicture) << QByteArray();
     }
 
     void queries()
@@ -801,8 +797,7 @@ private slots:
                                  << packet(GetUserPicture, 0, 2, 3) << block << block;
         const QByteArray colors = block.left(SevenColorLength);
         QTest::newRow("30 / B0") << packet(SetSevenColor) << packet(GetSevenColor) << colors
-                                 << colors.left(SevenColorBytes) +
-                                        QByteArray(SevenColorLength - SevenColorBytes, '\0');
+                                 << colors.left(21) + QByteArray(43, '\0');
     }
 
     void writesReadBackThroughQueries()
@@ -972,11 +967,8 @@ private slots:
         const Received event =
             readReport(*kb, VirtualKeyboard::eventPath(), ShortWaitMs, OutputReportSize);
         QCOMPARE(event.result, EventReportSize);
-        QByteArray expected(EventReportSize, '\0');
-        expected[EventKindOffset] = char(EventKindLighting);
-        expected[EventProfileOffset] = char(SeededProfile);
-        expected.replace(EventLightingOffset, LightingValues, toBytes(lighting));
-        QCOMPARE(event.bytes.toHex(' '), expected.toHex(' '));
+        // Kind 01 (lighting), profile 1, two zeros, the seven values, a zero.
+        QCOMPARE(event.bytes.toHex(' '), QByteArray("01 01 00 00 02 07 03 00 01 00 00 00"));
         QCOMPARE(readReport(*kb, VirtualKeyboard::eventPath()).result, 0);
 
         QCOMPARE(toBytes(kb->profile(SeededProfile).lighting), toBytes(lighting));
@@ -992,10 +984,9 @@ private slots:
         kb->changeLightingOnKeyboard({2, 0, 0, 0, 0, 0, 0});
         const Received first = readReport(*kb, VirtualKeyboard::eventPath());
         const Received second = readReport(*kb, VirtualKeyboard::eventPath());
-        QCOMPARE(first.bytes.at(EventLightingOffset), char(1));
-        QCOMPARE(first.bytes.at(EventProfileOffset), char(SeededProfile));
-        QCOMPARE(second.bytes.at(EventLightingOffset), char(2));
-        QCOMPARE(second.bytes.at(EventProfileOffset), char(2));
+        // Each names the profile that was current when it was made.
+        QCOMPARE(first.bytes.toHex(' '), QByteArray("01 01 00 00 01 00 00 00 00 00 00 00"));
+        QCOMPARE(second.bytes.toHex(' '), QByteArray("01 02 00 00 02 00 00 00 00 00 00 00"));
     }
 
     void eventReportIsTruncatedToTheCallersBuffer()
