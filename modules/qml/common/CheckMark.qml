@@ -3,11 +3,12 @@ import QtQuick
 // Box picture with a label, the common part of Checkbox and RadioButton: the
 // box shows sourceCHK1 while isSelect, the label sits 5 pixels to its right.
 // A click plays the click sound and emits activated; what it means is left
-// to the control built on it.
+// to the control built on it. `hovered` tells whether the pointer is over it.
 Item {
     id: checkMark
     property bool isSelect: false
     property string chkStr: ""
+    readonly property bool hovered: mouseArea.containsMouse
     signal activated
 
     implicitWidth: box.width + label.width + 5

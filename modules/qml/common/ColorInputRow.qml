@@ -1,0 +1,80 @@
+import QtQuick
+
+// One channel row of the colour picker: a label ("R ", "G " or "B ") and a
+// right-aligned number field on the input picture. The field takes whole
+// numbers of up to three digits; the number counts only when it is committed:
+// when the field loses the keyboard focus (Return and Enter drop it) or on
+// commit(). A number above 255 counts as 255; an empty field keeps the last
+// value. The field then shows the value that counts.
+Item {
+    id: colorInputRow
+    property string label: ""
+    property int value: 255
+    property string fontFamily: "Arial"
+    property alias field: input
+    signal committed(int value)
+
+    function showValue() {
+        input.text = String(value)
+    }
+
+    // The field's text as a channel value: clamped to 0 … 255; `value` when
+    // the text holds no number.
+    function valueOfText(text) {
+        var t = String(text).trim()
+        if (!/^-?[0-9]+$/.test(t))
+            return value
+        return Math.max(0, Math.min(255, parseInt(t, 10)))
+    }
+
+    function commit() {
+        value = valueOfText(input.text)
+        showValue()
+        committed(value)
+    }
+
+    onValueChanged: {
+        if (!input.activeFocus)
+            showValue()
+    }
+
+    implicitWidth: labelText.implicitWidth + picture.implicitWidth
+    implicitHeight: picture.implicitHeight
+
+    Text {
+        id: labelText
+        anchors.verticalCenter: picture.verticalCenter
+        text: colorInputRow.label
+        font.bold: true
+        font.family: "Arial"
+        font.pixelSize: 11
+        color: mainIten.globalSetting_color_disable
+    }
+
+    Image {
+        id: picture
+        x: labelText.implicitWidth
+        source: mainIten.sourceInputValue
+
+        TextInput {
+            id: input
+            objectName: "input"
+            anchors.fill: parent
+            anchors.rightMargin: 2
+            horizontalAlignment: TextInput.AlignRight
+            verticalAlignment: TextInput.AlignVCenter
+            maximumLength: 3
+            validator: RegularExpressionValidator { regularExpression: /[0-9]{0,3}/ }
+            selectByMouse: true
+            font.family: colorInputRow.fontFamily
+            font.pixelSize: 11
+            color: activeFocus ? mainIten.globalSetting_color : mainIten.globalSetting_color_enable
+            text: "255"
+            onActiveFocusChanged: {
+                if (!activeFocus)
+                    colorInputRow.commit()
+            }
+            onAccepted: focus = false
+        }
+    }
+}
