@@ -45,9 +45,11 @@ QString myQQuickView::getCustomFilePath()
     return QString();
 }
 
+// Only packs that pass their check are offered: choosing one of them never
+// stops the keyboard's traffic.
 QVariantMap myQQuickView::chkLanguages()
 {
-    return LanguagePacks().list();
+    return LanguagePacks().validList();
 }
 
 QStringList myQQuickView::getGlobalStrings(QString langCode)

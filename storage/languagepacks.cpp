@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QRegularExpression>
 #include <QSettings>
+#include <iterator>
 
 namespace {
 
@@ -131,6 +132,14 @@ QVariantMap LanguagePacks::list() const
         const QString code = match.captured(1);
         packs.insert(displayName(code), code);
     }
+    return packs;
+}
+
+QVariantMap LanguagePacks::validList() const
+{
+    QVariantMap packs = list();
+    for (auto it = packs.begin(); it != packs.end();)
+        it = load(it.value().toString()).valid ? std::next(it) : packs.erase(it);
     return packs;
 }
 

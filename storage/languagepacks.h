@@ -39,6 +39,10 @@ public:
     // earlier one. A missing directory gives an empty map.
     QVariantMap list() const;
 
+    // list() without the packs that fail their check: the languages a user
+    // can choose without stopping the keyboard's traffic.
+    QVariantMap validList() const;
+
     // The pack of `code`. A missing file, or a code that is not valid, reads
     // as an empty pack: strings [""], four empty messages, not valid.
     LanguagePack load(const QString& code) const;

@@ -155,6 +155,8 @@ private slots:
     void displayName();
     void listing_data();
     void listing();
+    void validListing_data();
+    void validListing();
     void load_data();
     void load();
     void refusedCodes_data();
@@ -291,6 +293,54 @@ void TestLanguagePacks::listing()
     for (auto it = packs.constBegin(); it != packs.constEnd(); ++it)
         actual.append(it.key() + '=' + it.value().toString());
     QCOMPARE(actual, expected);
+}
+
+// Packs named by file name (all Qt 4 codes) with their content; the
+// expected map keeps only those whose check string matches.
+void TestLanguagePacks::validListing_data()
+{
+    QTest::addColumn<QStringList>("files");
+    QTest::addColumn<QByteArrayList>("contents");
+    QTest::addColumn<QStringList>("expected"); // "display name=code", in map order
+
+    const QByteArray valid = "[font]\nfamily=Liberation Sans\ntotal=2\ncs=82195480\n"
+                             "[strings]\n1=OK\n2=Cancel\n";
+    const QByteArray edited = "[font]\nfamily=Liberation Sans\ntotal=2\ncs=82195480\n"
+                              "[strings]\n1=OK\n2=Abort\n";
+    const QByteArray noCheck = "[font]\nfamily=Liberation Sans\ntotal=0\n";
+    const QByteArray empty = "";
+
+    QTest::newRow("all valid") << QStringList{"lang_031000.ini", "lang_042000.ini"}
+                               << QByteArrayList{valid, valid}
+                               << QStringList{"ENGLISH=031000", "GERMAN=042000"};
+    QTest::newRow("an edited pack is left out")
+        << QStringList{"lang_031000.ini", "lang_042000.ini", "lang_037000.ini"}
+        << QByteArrayList{valid, edited, valid} << QStringList{"ENGLISH=031000", "FRENCH=037000"};
+    QTest::newRow("a pack without check string is left out")
+        << QStringList{"lang_031000.ini", "lang_059000.ini"} << QByteArrayList{noCheck, valid}
+        << QStringList{"JAPANESE=059000"};
+    QTest::newRow("an empty file is left out")
+        << QStringList{"lang_025044.ini"} << QByteArrayList{empty} << QStringList{};
+}
+
+void TestLanguagePacks::validListing()
+{
+    QFETCH(QStringList, files);
+    QFETCH(QByteArrayList, contents);
+    QFETCH(QStringList, expected);
+
+    QTemporaryDir temp;
+    QVERIFY(temp.isValid());
+    for (int i = 0; i < files.size(); ++i)
+        QVERIFY(writeFile(temp.filePath(files[i]), contents[i]));
+
+    const LanguagePacks packs(temp.path());
+    const QVariantMap listed = packs.validList();
+    QStringList actual;
+    for (auto it = listed.constBegin(); it != listed.constEnd(); ++it)
+        actual.append(it.key() + '=' + it.value().toString());
+    QCOMPARE(actual, expected);
+    QCOMPARE(packs.list().size(), files.size()); // every file is still a pack
 }
 
 void TestLanguagePacks::load_data()
