@@ -69,6 +69,7 @@ void SoundCues::playIndex(uchar index)
     QMediaPlayer* player = mediaObjects[index].player;
     player->setSource(QUrl(cueFile(index)));
     player->play();
+    emit cueStarted(index);
 }
 
 void SoundCues::playBackground()
@@ -76,6 +77,7 @@ void SoundCues::playBackground()
     QMediaPlayer* player = mediaObjects[BackgroundSlot].player;
     player->setSource(QUrl(cueFile(BackgroundSlot)));
     player->play();
+    emit cueStarted(BackgroundSlot);
 }
 
 void SoundCues::clearAll()

@@ -46,6 +46,11 @@ public slots:
     // Stops every slot, 0 to 4, and drops its source; this ends the loop.
     void clearAll();
 
+signals:
+    // A cue started on its slot: playIndex played it or the background
+    // music (re)started on slot 0.
+    void cueStarted(int slot);
+
 private:
     void clear(int slot);
 

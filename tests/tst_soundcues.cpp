@@ -125,9 +125,11 @@ private slots:
     {
         QFETCH(int, index);
         SoundCues cues;
+        QSignalSpy started(&cues, &SoundCues::cueStarted);
         cues.playIndex(uchar(index));
         for (int slot = 0; slot < SoundCues::SlotCount; ++slot)
             verifyIdle(cues, slot);
+        QCOMPARE(started.count(), 0);
     }
 
     void eachCuePlaysOnItsOwnSlot_data()
@@ -141,9 +143,12 @@ private slots:
     {
         QFETCH(int, index);
         SoundCues cues;
+        QSignalSpy started(&cues, &SoundCues::cueStarted);
         cues.playIndex(uchar(index));
         QCOMPARE(cues.source(index), QUrl(CueFiles[index]));
         QVERIFY(cues.isPlaying(index));
+        QCOMPARE(started.count(), 1);
+        QCOMPARE(started.first().first().toInt(), index);
         for (int slot = 0; slot < SoundCues::SlotCount; ++slot)
             if (slot != index)
                 verifyIdle(cues, slot);
@@ -154,13 +159,17 @@ private slots:
         SoundCues cues;
         QVERIFY(cues.isEnabled());
         cues.setEnabled(false);
+        QSignalSpy started(&cues, &SoundCues::cueStarted);
         for (int index = 0; index < SoundCues::SlotCount; ++index)
             cues.playIndex(uchar(index));
         for (int slot = 0; slot < SoundCues::SlotCount; ++slot)
             verifyIdle(cues, slot);
+        QCOMPARE(started.count(), 0);
         cues.playBackground();
         QCOMPARE(cues.source(0), QUrl(CueFiles[0]));
         QVERIFY(cues.isPlaying(0));
+        QCOMPARE(started.count(), 1);
+        QCOMPARE(started.first().first().toInt(), 0);
     }
 
     // Switching sound on or off starts and stops nothing by itself.
