@@ -298,6 +298,7 @@ Item {
 
         NumberAnimation {
             id: paGlobalsetting_X
+            objectName: "paGlobalsetting_X"
             target: _fkGlobalsetting
             property: "contentX"
             from: 340
@@ -308,6 +309,7 @@ Item {
 
         NumberAnimation {
             id: paGlobalsettingBack_X
+            objectName: "paGlobalsettingBack_X"
             target: _fkGlobalsetting
             property: "contentX"
             from: 0

@@ -6,6 +6,7 @@ Item {
     height: 600
 
     Image {
+        objectName: "background"
         anchors.fill: parent
         source: mainIten.isCustomBackground ? mainIten.sourceCustomBackground
                                             : mainIten.sourceBackground

@@ -1,7 +1,11 @@
 import QtQuick
+import "../common"
 
-// The application's own appearance settings. The root binds its appearance
-// properties to the ones below; initUI applies the saved settings.
+// The application's own appearance settings, in the slide-in settings panel:
+// skin, sound, animations, language, background picture and the interface
+// text's size, colour and brightness. The root binds its appearance
+// properties to the ones below, so every choice restyles the scene at once;
+// apply stores the settings list, reset brings back the factory file.
 Item {
     id: pageGlobalsetting
     width: 340
@@ -13,14 +17,20 @@ Item {
     property color _ColorDisable: "#80FFFFFF"
     property int _AnimationSpeed: 800
     property int skin_No: 1
+    // True only while a picture that loaded is shown: the toggle shows it.
     property bool isCustomBackground: false
-    property url sourceCustomBackground: ""
+    // "file:" and the picture's path; "" for none.
+    property string sourceCustomBackground: ""
     property string _FontFamily: "Arial"
     property var _StringList: builtInStrings
-    property string _Url: "https://q3config.github.io/"
+    property string _Url: builtInUrl
 
-    // The language list: display name and code of every installed pack.
-    property var languages: []
+    // Whether the skin choice is offered (more than one skin installed).
+    property bool isSkinShow: true
+    // Code of the language pack in use, "" for the built-in table.
+    property string languageCode: ""
+
+    readonly property string builtInUrl: "https://q3config.github.io/"
 
     readonly property var builtInStrings: [
         "Arial", "OPTIONS", "LOOP", "SPEED", "BRIGHTNESS", "DIRECTION", "PAINTING", "EFFECTS",
@@ -43,44 +53,556 @@ Item {
         "ALL RESET", "ALL SAVE"
     ]
 
+    // The settings list: positions and its length.
+    readonly property int settingsVersion: 1
+    readonly property int settingsLength: 32
+    readonly property int posSkin: 1
+    readonly property int posSound: 2
+    readonly property int posAnimations: 3
+    readonly property int posLanguage: 4
+    readonly property int posBackgroundOn: 5
+    readonly property int posBackground: 6
+    readonly property int posTextSize: 7
+    readonly property int posSwatches: 8
+    readonly property int posChosenSwatch: 29
+    readonly property int posBrightness: 30
+    readonly property int posUrl: 31
+
+    readonly property int sizeNormal: 11
+    readonly property int sizeLarger: 12
+    readonly property int speedOn: 800
+    readonly property int speedOff: 10
+    readonly property int maxBrightness: 7
+    readonly property var builtInSwatches: [[0, 255, 255], [255, 200, 150], [255, 180, 0],
+        [200, 200, 100], [200, 170, 255], [255, 180, 180], [160, 190, 160]]
+
+    // A background picture above this many pixels is not taken: decoded it
+    // would hold 64 MiB or more.
+    readonly property int maxBackgroundPixels: 4096 * 4096
+
+    // Entry i of a settings list as a whole number; NaN when it is missing or
+    // holds anything else.
+    function whole(a, i) {
+        if (i >= a.length)
+            return NaN
+        var t = String(a[i]).trim()
+        return /^-?[0-9]+$/.test(t) ? parseInt(t, 10) : NaN
+    }
+
+    // Entry i when it is one of 0 … count - 1, else `fallback`.
+    function choice(a, i, count, fallback) {
+        var v = whole(a, i)
+        return (v >= 0 && v < count) ? v : fallback
+    }
+
+    // Entry i clamped to lo … hi; `fallback` when it is no number.
+    function clamped(a, i, lo, hi, fallback) {
+        var v = whole(a, i)
+        return isNaN(v) ? fallback : Math.max(lo, Math.min(hi, v))
+    }
+
     function initUI() {
+        isSkinShow = ui_View.getIsSkinShow()
         var a = ui_View.loadApConfig()
-        if (a.length > 0) {
-            skin_No = parseInt(a[1])
-            mainIten.setSkin()
-            ui_View.setEnableAudio(parseInt(a[2]) === 0)
-            _AnimationSpeed = parseInt(a[3]) === 1 ? 10 : 800
-            initLanguage()
-            setLanguage(parseInt(a[4]))
-            isCustomBackground = String(a[5]) === "true"
-            sourceCustomBackground = a[6]
-            _Size = parseInt(a[7]) === 1 ? 12 : 11
-            var swatch = parseInt(a[29])
-            var level = parseInt(a[30])
-            _Color = Qt.rgba(parseInt(a[8 + 3 * swatch]) / 255, parseInt(a[9 + 3 * swatch]) / 255,
-                             parseInt(a[10 + 3 * swatch]) / 255, (45 + level * 210 / 7) / 255)
-            _Url = a[31]
+        if (a.length > 0)
+            applySettings(a)
+    }
+
+    // Applies a settings list entry by entry: an entry that is missing or out
+    // of its range gets its built-in value and the others still apply.
+    function applySettings(a) {
+        var skin = whole(a, posSkin)
+        setSkin(isSkinShow && skin >= 1 && skin <= md_skin.count ? skin : 1)
+
+        var sound = choice(a, posSound, 2, 0)
+        _sound.setCurIndex(sound)
+        ui_View.setEnableAudio(sound === 0)
+
+        var animations = choice(a, posAnimations, 2, 0)
+        _animated.setCurIndex(animations)
+        _AnimationSpeed = animations === 0 ? speedOn : speedOff
+
+        initLanguage()
+        setLanguage(whole(a, posLanguage))
+
+        setBackground(String(a[posBackgroundOn]) === "true" && posBackground < a.length
+                      ? String(a[posBackground]) : "")
+
+        _Size = choice(a, posTextSize, 2, 0) === 1 ? sizeLarger : sizeNormal
+
+        for (var k = 0; k < md_textColors.count; ++k) {
+            var p = posSwatches + 3 * k
+            md_textColors.set(k, {
+                clrR: clamped(a, p, 0, 255, builtInSwatches[k][0]),
+                clrG: clamped(a, p + 1, 0, 255, builtInSwatches[k][1]),
+                clrB: clamped(a, p + 2, 0, 255, builtInSwatches[k][2])
+            })
+        }
+        chooseSwatch(choice(a, posChosenSwatch, md_textColors.count, 0))
+        setBrightness(clamped(a, posBrightness, 0, maxBrightness, maxBrightness))
+
+        var url = posUrl < a.length ? String(a[posUrl]) : ""
+        _Url = url !== "" ? url : builtInUrl
+    }
+
+    // The settings list of what the page shows.
+    function settingsList() {
+        var a = [settingsVersion, skin_No, _sound.getCurIndex(), _animated.getCurIndex(),
+                 _language.getCurIndex(), isCustomBackground,
+                 isCustomBackground ? sourceCustomBackground : "",
+                 _Size === sizeLarger ? 1 : 0]
+        for (var k = 0; k < md_textColors.count; ++k) {
+            var c = md_textColors.get(k)
+            a.push(c.clrR, c.clrG, c.clrB)
+        }
+        a.push(_PaletteIndex.currentIndex, _brightness.currentIndex, _Url)
+        return a
+    }
+
+    function apply() {
+        _Palette.commitInput()
+        ui_View.saveApConfig(settingsList())
+        upItem.isGlobalSettingSelect = false
+    }
+
+    function resetApconfig() {
+        _Palette.commitInput()
+        setSound(1)
+        ui_View.resetApconfig()
+        initUI()
+        mainIten.playMedia(0x00)
+    }
+
+    function setSkin(number) {
+        skin_No = number
+        _skin.setCurIndex(number - 1)
+        mainIten.setSkin()
+    }
+
+    // Sound choice: 0 on (the music starts), 1 off (every sound stops).
+    function setSound(index) {
+        _sound.setCurIndex(index)
+        if (index === 0) {
+            ui_View.setEnableAudio(true)
+            mainIten.playMedia(0x00)
+        } else {
+            ui_View.setEnableAudio(false)
+            ui_View.clearAllMedia()
         }
     }
 
+    // One entry per language pack that passes its check, in the order of
+    // the names.
     function initLanguage() {
         var map = ui_View.chkLanguages()
-        var list = []
-        for (var name in map)
-            list.push({ textX: name, code: map[name], textR: "" })
-        list.sort(function(p, q) { return p.textX < q.textX ? -1 : (p.textX > q.textX ? 1 : 0) })
-        languages = list
+        var names = Object.keys(map).sort()
+        md_language.clear()
+        for (var i = 0; i < names.length; ++i)
+            md_language.append({ textX: names[i], code: String(map[names[i]]), textR: "" })
+        showLanguage()
     }
 
+    function languageIndex(code) {
+        for (var i = 0; i < md_language.count; ++i) {
+            if (md_language.get(i).code === code)
+                return i
+        }
+        return -1
+    }
+
+    function showLanguage() {
+        _language.setCurIndex(languageIndex(languageCode))
+    }
+
+    // Switches to the language of list entry uiIndex and re-labels the scene;
+    // false (nothing changes) when there is no such entry.
     function setLanguage(uiIndex) {
-        if (uiIndex < 0 || uiIndex >= languages.length)
-            return
-        var code = languages[uiIndex].code
-        _StringList = ui_View.getGlobalStrings(code)
+        if (!(uiIndex >= 0 && uiIndex < md_language.count))
+            return false
+        var code = md_language.get(uiIndex).code
+        var strings = ui_View.getGlobalStrings(code)
+        _StringList = strings
+        languageCode = code
+        _language.setCurIndex(uiIndex)
         mainIten.translateStrings(code)
-        _FontFamily = _StringList[0]
+        _FontFamily = strings.length > 0 && strings[0] !== "" ? strings[0] : "Arial"
+        return true
+    }
+
+    // A language chosen in the list. A pack that stopped passing its check
+    // since the list was filled is not loaded: the list is filled again and
+    // the language stays.
+    function chooseLanguage(uiIndex) {
+        var entry = md_language.get(uiIndex)
+        var map = ui_View.chkLanguages()
+        if (map[entry.textX] === undefined || String(map[entry.textX]) !== entry.code) {
+            initLanguage()
+            return
+        }
+        setLanguage(uiIndex)
+    }
+
+    // Background picture: `url` is taken once it has loaded as a picture of
+    // acceptable size; until then, and when it fails, the skin background
+    // shows and the toggle is off.
+    function setBackground(url) {
+        isCustomBackground = false
+        sourceCustomBackground = url
+        _backgroundProbe.source = url
+    }
+
+    function backgroundLoaded() {
+        if (String(_backgroundProbe.source) === "" || _backgroundProbe.status === Image.Loading)
+            return
+        var ok = _backgroundProbe.status === Image.Ready
+                 && _backgroundProbe.implicitWidth * _backgroundProbe.implicitHeight <= maxBackgroundPixels
+        if (ok)
+            isCustomBackground = true
+        else
+            setBackground("")
+    }
+
+    // A path as the part of a "file:" URL: characters that would end the
+    // path or start an escape are escaped.
+    function fileUrl(path) {
+        return "file:" + path.replace(/%/g, "%25").replace(/#/g, "%23").replace(/\?/g, "%3F")
+    }
+
+    function toggleBackground() {
+        if (isCustomBackground || sourceCustomBackground !== "") {
+            setBackground("")
+            return
+        }
+        var path = ui_View.getCustomFilePath()
+        if (path !== "")
+            setBackground(fileUrl(path))
+    }
+
+    function chooseSwatch(index) {
+        _PaletteIndex.currentIndex = index
+        var c = md_textColors.get(index)
+        _Palette.setRGB(_Palette.sourceStrip, c.clrR, c.clrG, c.clrB)
+        updateColor()
+    }
+
+    function setBrightness(level) {
+        _brightness.setCurIndex(level)
+        _brightness.value = 45 + level * 210 / 7
+        updateColor()
+    }
+
+    function updateColor() {
+        _Color = Qt.rgba(_Palette._R / 255, _Palette._G / 255, _Palette._B / 255, _brightness.value / 255)
     }
 
     function translateStrings() {
+        for (var s = 0; s < md_skin.count; ++s)
+            md_skin.setProperty(s, "textX", mainIten.globalString(39 + s, md_skin.get(s).textX))
+        var onOff = [31, 32]
+        for (var i = 0; i < onOff.length; ++i) {
+            md_sound.setProperty(i, "textX", mainIten.globalString(onOff[i], md_sound.get(i).textX))
+            md_animated.setProperty(i, "textX", mainIten.globalString(onOff[i], md_animated.get(i).textX))
+        }
+    }
+
+    ListModel {
+        id: md_skin
+        ListElement { textX: "SKIN 1" }
+        ListElement { textX: "SKIN 2" }
+    }
+
+    ListModel {
+        id: md_sound
+        ListElement { textX: "ON" }
+        ListElement { textX: "OFF" }
+    }
+
+    ListModel {
+        id: md_animated
+        ListElement { textX: "ON" }
+        ListElement { textX: "OFF" }
+    }
+
+    ListModel {
+        id: md_language
+    }
+
+    ListModel {
+        id: md_textColors
+        ListElement { clrR: 0; clrG: 255; clrB: 255 }
+        ListElement { clrR: 255; clrG: 200; clrB: 150 }
+        ListElement { clrR: 255; clrG: 180; clrB: 0 }
+        ListElement { clrR: 200; clrG: 200; clrB: 100 }
+        ListElement { clrR: 200; clrG: 170; clrB: 255 }
+        ListElement { clrR: 255; clrG: 180; clrB: 180 }
+        ListElement { clrR: 160; clrG: 190; clrB: 160 }
+    }
+
+    // Loads a chosen background picture before the scene shows it; the
+    // scene's background then takes the decoded picture from the cache.
+    Image {
+        id: _backgroundProbe
+        objectName: "backgroundProbe"
+        visible: false
+        asynchronous: true
+        onStatusChanged: pageGlobalsetting.backgroundLoaded()
+    }
+
+    // The label of a row, 20 pixels left of its control.
+    component RowLabel: Text {
+        anchors.right: parent.left
+        anchors.rightMargin: 20
+        anchors.verticalCenter: parent.verticalCenter
+        font.bold: true
+        font.family: mainIten.globalSetting_fontFamily
+        font.pixelSize: mainIten.globalSetting_size
+        color: mainIten.globalSetting_color
+    }
+
+    // A drop-down raised over the rows below it while its list is open;
+    // opening takes the keyboard focus, closing gives it back.
+    component SettingList: DropdownList {
+        property alias label: rowLabel.text
+        z: (isSelect ? 1 : 0) + (activeFocus ? 1 : 0)
+        onListOpened: forceActiveFocus()
+        onListClosed: focus = false
+
+        RowLabel {
+            id: rowLabel
+            objectName: "label"
+        }
+    }
+
+    Image {
+        source: mainIten.sourceGlobalsettingBackground
+    }
+
+    SettingList {
+        id: _skin
+        objectName: "_skin"
+        x: 139
+        y: pageGlobalsetting.isSkinShow ? 22 : 11
+        visible: pageGlobalsetting.isSkinShow
+        mdItems: md_skin
+        defaultIndex: 0
+        label: mainIten.globalString(26, "SKIN")
+        onListElementClicked: function(index) {
+            pageGlobalsetting.setSkin(index + 1)
+        }
+    }
+
+    SettingList {
+        id: _sound
+        objectName: "_sound"
+        x: 139
+        y: _skin.y + _skin.height + 10
+        mdItems: md_sound
+        defaultIndex: 0
+        label: mainIten.globalString(27, "SOUND")
+        onListElementClicked: function(index) {
+            pageGlobalsetting.setSound(index)
+        }
+    }
+
+    SettingList {
+        id: _animated
+        objectName: "_animated"
+        x: 139
+        y: _sound.y + _sound.height + 10
+        mdItems: md_animated
+        defaultIndex: 0
+        label: mainIten.globalString(28, "ANIMATED")
+        onListElementClicked: function(index) {
+            pageGlobalsetting._AnimationSpeed = index === 0 ? pageGlobalsetting.speedOn
+                                                            : pageGlobalsetting.speedOff
+        }
+    }
+
+    SettingList {
+        id: _language
+        objectName: "_language"
+        x: 139
+        y: _animated.y + _animated.height + 10
+        mdItems: md_language
+        label: mainIten.globalString(29, "LANGUAGE")
+        onListElementClicked: function(index) {
+            pageGlobalsetting.chooseLanguage(index)
+        }
+    }
+
+    // The background toggle: a click while off asks for a picture, a click
+    // while on goes back to the skin background.
+    Rectangle {
+        id: _background
+        objectName: "_background"
+        x: 139
+        y: _language.y + _language.height + 10
+        width: _backgroundPicture.implicitWidth
+        height: _backgroundPicture.implicitHeight
+        color: "#FF000000"
+
+        Image {
+            id: _backgroundPicture
+            source: mainIten.sourceSlider
+        }
+
+        Text {
+            objectName: "state"
+            x: 10
+            anchors.verticalCenter: parent.verticalCenter
+            text: "【 " + (pageGlobalsetting.isCustomBackground ? mainIten.globalString(31, "ON")
+                                                               : mainIten.globalString(32, "OFF")) + " 】"
+            font.bold: true
+            font.family: mainIten.globalSetting_fontFamily
+            font.pixelSize: mainIten.globalSetting_size
+            color: _backgroundArea.containsMouse ? mainIten.globalSetting_color
+                                                 : mainIten.globalSetting_color_enable
+        }
+
+        RowLabel {
+            objectName: "label"
+            text: mainIten.globalString(30, "BACKGROUND")
+        }
+
+        MouseArea {
+            id: _backgroundArea
+            anchors.fill: parent
+            hoverEnabled: true
+            onClicked: pageGlobalsetting.toggleBackground()
+        }
+    }
+
+    Item {
+        id: _textSettingBox
+        objectName: "_textSettingBox"
+        x: 27
+        y: 190
+        width: 270
+        height: 176
+
+        // The frame: top, the rule under the title, bottom, left and right.
+        Repeater {
+            model: [{ "x": 0, "y": 0, "w": 270, "h": 1 }, { "x": 0, "y": 19, "w": 270, "h": 1 },
+                    { "x": 0, "y": 175, "w": 270, "h": 1 }, { "x": 0, "y": 0, "w": 1, "h": 176 },
+                    { "x": 269, "y": 0, "w": 1, "h": 176 }]
+            Image {
+                x: modelData.x
+                y: modelData.y
+                width: modelData.w
+                height: modelData.h
+                source: mainIten.sourceLine
+            }
+        }
+
+        Text {
+            x: 6
+            y: 3
+            text: mainIten.globalString(33, "TEXT")
+            font.bold: true
+            font.family: mainIten.globalSetting_fontFamily
+            font.pixelSize: mainIten.globalSetting_size
+            color: mainIten.globalSetting_color
+        }
+
+        // Row labels end 185 pixels left of the box's right edge.
+        Repeater {
+            model: [{ "string": 34, "text": "SIZE", "row": _sizeChoice },
+                    { "string": 35, "text": "COLOR", "row": _PaletteIndex },
+                    { "string": 36, "text": "BRIGHTNESS", "row": _brightness }]
+            Text {
+                objectName: "rowLabel" + index
+                x: _textSettingBox.width - 185 - width
+                y: modelData.row.y + (modelData.row.height - height) / 2
+                text: mainIten.globalString(modelData.string, modelData.text)
+                font.bold: true
+                font.family: mainIten.globalSetting_fontFamily
+                font.pixelSize: mainIten.globalSetting_size
+                color: mainIten.globalSetting_color
+            }
+        }
+
+        Row {
+            id: _sizeChoice
+            objectName: "_sizeChoice"
+            x: 96
+            y: 25
+            spacing: 15
+
+            Repeater {
+                model: [{ "size": pageGlobalsetting.sizeNormal, "string": 37, "text": "NORMAL" },
+                        { "size": pageGlobalsetting.sizeLarger, "string": 38, "text": "LARGER" }]
+                RadioButton {
+                    objectName: "size" + modelData.size
+                    chkStr: mainIten.globalString(modelData.string, modelData.text)
+                    isSelect: pageGlobalsetting._Size === modelData.size || hovered
+                    onClicked: pageGlobalsetting._Size = modelData.size
+                }
+            }
+        }
+
+        ColorStrip {
+            id: _PaletteIndex
+            objectName: "_PaletteIndex"
+            x: 100
+            y: 55
+            mdColors: md_textColors
+            currentIndex: 0
+            showLoop: false
+            onIndexClicked: function(index) {
+                pageGlobalsetting.chooseSwatch(index)
+            }
+        }
+
+        ColorPicker {
+            id: _Palette
+            objectName: "_Palette"
+            x: _PaletteIndex.x
+            y: _PaletteIndex.y + _PaletteIndex.height + 5
+            showSwatch: false
+            inputFontFamily: mainIten.globalSetting_fontFamily
+            onColorPicked: function(source, r, g, b) {
+                md_textColors.set(_PaletteIndex.currentIndex, { clrR: r, clrG: g, clrB: b })
+                pageGlobalsetting.updateColor()
+            }
+        }
+
+        Slider {
+            id: _brightness
+            objectName: "_brightness"
+            property int value: 255
+            x: 97
+            y: 140
+            onSliderClicked: function(index) {
+                pageGlobalsetting.setBrightness(index)
+            }
+        }
+    }
+
+    Image {
+        id: _pair
+        objectName: "resetApplyPair"
+        x: _textSettingBox.x + _textSettingBox.width - width
+        y: _textSettingBox.y + _textSettingBox.height + 8
+        source: mainIten.sourceFram2btn
+
+        Button_2state {
+            id: _Reset_IMG
+            objectName: "_Reset_IMG"
+            x: 1
+            y: 1
+            source0: mainIten.sourceReset0
+            source1: mainIten.sourceReset1
+            onClicked: pageGlobalsetting.resetApconfig()
+        }
+
+        Button_2state {
+            id: _Apply_IMG
+            objectName: "_Apply_IMG"
+            x: _Reset_IMG.x + _Reset_IMG.width - 1
+            y: 1
+            source0: mainIten.sourceApply0
+            source1: mainIten.sourceApply1
+            onClicked: pageGlobalsetting.apply()
+        }
     }
 }
