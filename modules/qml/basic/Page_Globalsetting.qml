@@ -327,15 +327,15 @@ Item {
         id: md_language
     }
 
+    // The seven text-colour swatches, the built-in ones until initUI.
     ListModel {
         id: md_textColors
-        ListElement { clrR: 0; clrG: 255; clrB: 255 }
-        ListElement { clrR: 255; clrG: 200; clrB: 150 }
-        ListElement { clrR: 255; clrG: 180; clrB: 0 }
-        ListElement { clrR: 200; clrG: 200; clrB: 100 }
-        ListElement { clrR: 200; clrG: 170; clrB: 255 }
-        ListElement { clrR: 255; clrG: 180; clrB: 180 }
-        ListElement { clrR: 160; clrG: 190; clrB: 160 }
+        Component.onCompleted: {
+            for (var k = 0; k < pageGlobalsetting.builtInSwatches.length; ++k) {
+                var c = pageGlobalsetting.builtInSwatches[k]
+                append({ clrR: c[0], clrG: c[1], clrB: c[2] })
+            }
+        }
     }
 
     // Loads a chosen background picture before the scene shows it; the
@@ -578,31 +578,14 @@ Item {
         }
     }
 
-    Image {
+    ResetApplyPair {
         id: _pair
         objectName: "resetApplyPair"
         x: _textSettingBox.x + _textSettingBox.width - width
         y: _textSettingBox.y + _textSettingBox.height + 8
-        source: mainIten.sourceFram2btn
-
-        Button_2state {
-            id: _Reset_IMG
-            objectName: "_Reset_IMG"
-            x: 1
-            y: 1
-            source0: mainIten.sourceReset0
-            source1: mainIten.sourceReset1
-            onClicked: pageGlobalsetting.resetApconfig()
-        }
-
-        Button_2state {
-            id: _Apply_IMG
-            objectName: "_Apply_IMG"
-            x: _Reset_IMG.x + _Reset_IMG.width - 1
-            y: 1
-            source0: mainIten.sourceApply0
-            source1: mainIten.sourceApply1
-            onClicked: pageGlobalsetting.apply()
-        }
+        resetName: "_Reset_IMG"
+        applyName: "_Apply_IMG"
+        onResetClicked: pageGlobalsetting.resetApconfig()
+        onApplyClicked: pageGlobalsetting.apply()
     }
 }
