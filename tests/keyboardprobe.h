@@ -5,6 +5,7 @@
 // the profile files as a second reader sees them on disk.
 #include "virtualkeyboard.h"
 
+#include <QJSValue>
 #include <QObject>
 #include <QSettings>
 #include <QVariantList>
@@ -48,6 +49,24 @@ public:
         keyboard.setMacro(slot, data);
     }
 
+    // A profile's lighting record (seven values), colours (21 values in
+    // device units) and picture `index` (planes 0 … 3, 128 bytes each).
+    Q_INVOKABLE QVariantList lighting(int profile) const
+    {
+        const VirtualProfile p = keyboard.profile(profile);
+        return numbers(p.lighting.data(), int(p.lighting.size()));
+    }
+    Q_INVOKABLE QVariantList colours(int profile) const
+    {
+        return numbers(keyboard.profile(profile).colors.data(), 21);
+    }
+    Q_INVOKABLE QVariantList picture(int profile, int index) const
+    {
+        const VirtualProfile p = keyboard.profile(profile);
+        const auto& planes = p.pictures[size_t(index)];
+        return numbers(planes.data(), int(planes.size()));
+    }
+
     Q_INVOKABLE int keyboardMode() const { return keyboard.keyboardOptions()[0]; }
     Q_INVOKABLE void setKeyboardMode(int mode)
     {
@@ -85,10 +104,24 @@ public:
     Q_INVOKABLE void setStored(int profile, const QString& key, const QVariant& value)
     {
         QSettings file(profilePath(profile), QSettings::IniFormat);
-        if (value.isValid())
-            file.setValue(key, value);
+        // A list from a test document arrives as a script value.
+        const QVariant plain = value.metaType() == QMetaType::fromType<QJSValue>()
+                                   ? value.value<QJSValue>().toVariant()
+                                   : value;
+        if (plain.isValid())
+            file.setValue(key, plain);
         else
             file.remove(key);
+    }
+
+    // The steps of the library's macro `name` as a second reader sees its file.
+    Q_INVOKABLE QStringList macroFile(const QString& name) const
+    {
+        const QSettings file("modules/macro/" + name + ".bin", QSettings::IniFormat);
+        QStringList steps;
+        for (int i = 0; i < file.value("config/total").toInt(); ++i)
+            steps << file.value("macro/" + QString::number(i)).toString();
+        return steps;
     }
 
 private:

@@ -57,7 +57,7 @@ TestCase {
         var ctrl = part(page, "_eft_Ctrl")
         var strip = part(page, "lvColorIndex")
         for (var i = 0; i < 7; ++i)
-            strip.model.set(i, { clrR: colours[i][0], clrG: colours[i][1], clrB: colours[i][2] })
+            strip.mdColors.set(i, { clrR: colours[i][0], clrG: colours[i][1], clrB: colours[i][2] })
         strip.currentIndex = 0
         ctrl.brightnessLV = 7
         ctrl.speedLV = 1

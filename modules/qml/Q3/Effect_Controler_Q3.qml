@@ -12,7 +12,7 @@ Item {
 
     // Wired by the colour page.
     property var q3: null
-    property var colorLV: null // .model: the colour set (clrR, clrG, clrB); .currentIndex: the choice
+    property var colorLV: null // .mdColors: the colour set (clrR, clrG, clrB); .currentIndex: the choice
     property int brightnessLV: 7
     property int speedLV: 4
     property int directLV: 1
@@ -261,7 +261,7 @@ Item {
     // ---- colours ----
 
     function readPalette() {
-        var model = colorLV ? colorLV.model : null
+        var model = colorLV ? colorLV.mdColors : null
         var colours = []
         for (var i = 0; model && i < model.count; ++i) {
             var entry = model.get(i)
@@ -847,7 +847,7 @@ Item {
     onIsShownChanged: play(isShown ? effectIndex : -1)
 
     Connections {
-        target: colorLV ? colorLV.model : null
+        target: colorLV ? colorLV.mdColors : null
         ignoreUnknownSignals: true
         function onDataChanged() {
             _eft_Ctrl.readPalette()

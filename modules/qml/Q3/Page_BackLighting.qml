@@ -1,18 +1,92 @@
 import QtQuick
+import "../common"
 
-// The back-lighting page (page 3).
+// The back-lighting page (page 3): the keyboard's second light channel,
+// packed into the last two bytes of the lighting record. The colour page's
+// five values are read back and sent unchanged with them.
 Item {
-    id: pageBackLighting
+    id: _Page_BackLighting
     width: 759
     height: 396
 
+    // bl0: effect in bits 0-4, brightness in bits 5-7.
+    // bl1: speed value in bits 0-2, colour in bits 3-5, direction in bits 6-7.
+    readonly property int effectMask: 0x1F
+    readonly property int brightnessShift: 5
+    readonly property int brightnessMask: 0xE0
+    readonly property int speedMask: 0x07
+    readonly property int colourShift: 3
+    readonly property int colourMask: 0x38
+    readonly property int directionShift: 6
+    readonly property int directionMask: 0xC0
+    readonly property int backLight0At: 5
+    readonly property int backLight1At: 6
+    readonly property int effectCount: 4
+    readonly property int headingExtraSize: 3
+
+    readonly property int effect: _effects.currentIndex
+
+    // The two bytes from the controls.
+    function packedBytes() {
+        var speedValue = 8 - _speed.level
+        var direction = Math.max(_wheel.currentIndex - 1, 0)
+        var bl0 = (Math.max(effect, 0) & effectMask) | ((_brightness.level << brightnessShift) & brightnessMask)
+        var bl1 = (speedValue & speedMask) | ((_colours.currentIndex << colourShift) & colourMask)
+                | ((direction << directionShift) & directionMask)
+        return [bl0, bl1]
+    }
+
+    // The controls from the two bytes; an effect without an entry chooses none.
+    function showBytes(bl0, bl1) {
+        var effectValue = bl0 & effectMask
+        _effects.currentIndex = effectValue < effectCount ? effectValue : -1
+        _brightness.setCurIndex((bl0 & brightnessMask) >> brightnessShift)
+        _speed.setCurIndex((8 - (bl1 & speedMask)) % 8)
+        _colours.currentIndex = (bl1 & colourMask) >> colourShift
+        _wheel.setCurIndex(((bl1 >> directionShift) & 1) + 1)
+    }
+
+    function byteAt(t, at) {
+        var v = parseInt(t && t.length > at ? t[at] : 0)
+        return isNaN(v) ? 0 : v & 0xFF
+    }
+
     function initUI() {
+        syncColor()
+        var t = ui_View.ui_88H_GetLEDType()
+        showBytes(byteAt(t, backLight0At), byteAt(t, backLight1At))
+    }
+
+    // The swatches show the current profile's colour set.
+    function syncColor() {
+        var v = ui_View.ui_B0H_GetColor()
+        if (!v || v.length < 21)
+            return
+        for (var i = 0; i < 7; ++i)
+            modColors.set(i, { clrR: channel(v[3 * i]), clrG: channel(v[3 * i + 1]),
+                               clrB: channel(v[3 * i + 2]) })
+    }
+
+    function channel(value) {
+        var n = parseInt(value)
+        return isNaN(n) ? 0 : Math.max(0, Math.min(255, n))
+    }
+
+    function pageReset() {
+        var t = ui_View.loadDefaultProfile("color/ledType")
+        showBytes(byteAt(t, backLight0At), byteAt(t, backLight1At))
+    }
+
+    function pageApply() {
+        var bytes = packedBytes()
+        var t = ui_View.ui_88H_GetLEDType()
+        ui_View.ui_08H_SetLEDType(byteAt(t, 0), byteAt(t, 1), byteAt(t, 2), byteAt(t, 3), byteAt(t, 4),
+                                  bytes[0], bytes[1])
     }
 
     function translateStrings() {
-    }
-
-    function syncColor() {
+        for (var i = 0; i < md_effects.count; ++i)
+            md_effects.setProperty(i, "textX", mainIten.globalString(88 + i, md_effects.get(i).textX))
     }
 
     onVisibleChanged: {
@@ -20,7 +94,191 @@ Item {
             syncColor()
     }
 
+    Connections {
+        target: downItem
+        function onBtnTotalResetClicked() {
+            _Page_BackLighting.pageReset()
+        }
+        function onBtnTotalApplyClicked() {
+            _Page_BackLighting.pageApply()
+        }
+    }
+
     Image {
         source: mainIten.sourceFnCommonBackground
+    }
+
+    Image {
+        x: 55
+        y: 60
+        width: 630
+        source: mainIten.sourceLine
+    }
+
+    Image {
+        x: 55
+        y: 230
+        width: 630
+        source: mainIten.sourceLine
+    }
+
+    PageText {
+        x: 80
+        y: 70
+        text: mainIten.globalString(87, "LED POWER ON")
+        extraSize: _Page_BackLighting.headingExtraSize
+    }
+
+    ListModel {
+        id: md_effects
+        ListElement { textX: "TWINKLING" }
+        ListElement { textX: "GLIDING" }
+        ListElement { textX: "FINGER MOVING" }
+        ListElement { textX: "VERTICAL FLIPPING" }
+    }
+
+    // The four effects: a check picture and the name, one of them current.
+    Column {
+        id: _effects
+        objectName: "_effects"
+        property int currentIndex: 0
+        x: 80
+        y: 110
+        width: 120
+        height: 120
+        spacing: 5
+
+        Repeater {
+            model: md_effects
+
+            Item {
+                objectName: "effect" + index
+                width: _box.width + 5 + _name.implicitWidth
+                height: _box.height
+
+                Image {
+                    id: _box
+                    source: (_effectArea.containsMouse || _effects.currentIndex === index)
+                            ? mainIten.sourceCHK1 : mainIten.sourceCHK0
+                }
+
+                Text {
+                    id: _name
+                    x: _box.width + 5
+                    anchors.verticalCenter: _box.verticalCenter
+                    text: textX
+                    font.family: mainIten.globalSetting_fontFamily
+                    font.pixelSize: mainIten.globalSetting_size
+                    color: mainIten.globalSetting_color
+                }
+
+                MouseArea {
+                    id: _effectArea
+                    anchors.fill: parent
+                    hoverEnabled: true
+                    onClicked: _effects.currentIndex = index
+                }
+            }
+        }
+    }
+
+    LabelledSlider {
+        id: _speed
+        objectName: "_speed"
+        x: 250
+        y: 70
+        sliderY: 25
+        title: mainIten.globalString(3, "SPEED")
+        titleExtraSize: _Page_BackLighting.headingExtraSize
+        startLevel: 4
+        minimumLevel: 1
+    }
+
+    LabelledSlider {
+        id: _brightness
+        objectName: "_brightness"
+        x: 500
+        y: 70
+        sliderY: 25
+        title: mainIten.globalString(4, "BRIGHTNESS")
+        titleExtraSize: _Page_BackLighting.headingExtraSize
+        startLevel: 7
+    }
+
+    // The colour applies to the first three effects only.
+    Item {
+        x: 250
+        y: 150
+        enabled: _effects.currentIndex >= 0 && _effects.currentIndex <= 2
+        opacity: enabled ? 1.0 : 0.2
+
+        // String 35: the table's "COLOR" (92 would read "YO-YO").
+        PageText {
+            text: mainIten.globalString(35, "COLOR")
+            extraSize: _Page_BackLighting.headingExtraSize
+        }
+
+        ColorStrip {
+            id: _colours
+            objectName: "_colours"
+            y: 25
+            currentIndex: 7
+            mdColors: ListModel {
+                id: modColors
+                ListElement { clrR: 255; clrG: 0; clrB: 0 }
+                ListElement { clrR: 0; clrG: 255; clrB: 0 }
+                ListElement { clrR: 255; clrG: 255; clrB: 0 }
+                ListElement { clrR: 0; clrG: 0; clrB: 255 }
+                ListElement { clrR: 0; clrG: 255; clrB: 255 }
+                ListElement { clrR: 255; clrG: 0; clrB: 255 }
+                ListElement { clrR: 255; clrG: 255; clrB: 255 }
+            }
+        }
+    }
+
+    // The direction applies to the third effect only.
+    Item {
+        x: 500
+        y: 150
+        enabled: _effects.currentIndex === 2
+        opacity: enabled ? 1.0 : 0.2
+
+        PageText {
+            text: mainIten.globalString(5, "DIRECTION")
+            extraSize: _Page_BackLighting.headingExtraSize
+        }
+
+        SteeringWheel {
+            id: _wheel
+            objectName: "_wheel"
+            x: 90
+            textColor: mainIten.globalSetting_color
+        }
+    }
+
+    Image {
+        objectName: "backLightResetApply"
+        x: 640
+        y: 240
+        source: mainIten.sourceFram2btn
+
+        Button_2state {
+            id: _reset
+            objectName: "_reset"
+            x: 1
+            y: 1
+            source0: mainIten.sourceReset0
+            source1: mainIten.sourceReset1
+            onClicked: _Page_BackLighting.pageReset()
+        }
+
+        Button_2state {
+            objectName: "_apply"
+            x: _reset.x + _reset.width - 1
+            y: 1
+            source0: mainIten.sourceApply0
+            source1: mainIten.sourceApply1
+            onClicked: _Page_BackLighting.pageApply()
+        }
     }
 }

@@ -1,7 +1,10 @@
 import QtQuick
+import "../common"
 
-// The colour page (page 2): effects, colours and user pictures, with a live
-// preview of the chosen lighting on a picture of the keyboard.
+// The colour page (page 2): the key lighting, one of the keyboard's effects
+// or one of five user pictures painted key by key, the seven-colour set, and
+// a live preview of it all on a picture of the keyboard. Everything is
+// pending until apply.
 Item {
     id: _Page_Color
     width: 759
@@ -9,34 +12,58 @@ Item {
 
     property bool isComponentIsOk: false
 
-    // What the preview shows: the effect code (0x33 … 0x37 a user picture,
-    // -1 none), brightness level 0 … 7, speed value 1 … 7 (1 fastest),
-    // direction 1 right / 2 left.
-    property int effectIndex: -1
-    property int brightnessLevel: 7
-    property int speedValue: 4
-    property int directionIndex: 1
+    // Lighting record positions and ranges.
+    readonly property int typeAt: 0
+    readonly property int brightnessAt: 1
+    readonly property int speedAt: 2
+    readonly property int directionAt: 3
+    readonly property int colourAt: 4
+    readonly property int backLight0At: 5
+    readonly property int backLight1At: 6
+    readonly property int deviceBrightnessMax: 63
+    readonly property int levels: 7
+    readonly property int loopChoice: 7
+    readonly property int firstPicture: 0x33
+    readonly property int pictureCount: 5
+    readonly property int lastEffect: 0x0B
+    readonly property int effectWithoutEntry: 0x0C
+    readonly property int pictureLength: 512
 
-    readonly property var defaultColours: [[255, 0, 0], [0, 255, 0], [255, 255, 0], [0, 0, 255],
-                                           [0, 255, 255], [255, 0, 255], [255, 255, 255]]
+    // Category list entries.
+    readonly property int paintingEntry: 0
+    readonly property int effectsEntry: 1
+
+    // Option bytes of a painted key: high nibble the behaviour, low nibble 7
+    // when LOOP was the colour choice.
+    readonly property int optionStatic: 0x10
+    readonly property int optionBreathing: 0x20
+    readonly property int optionNeon: 0x30
+    readonly property int optionLoop: 0x07
+
+    // What the preview and apply use.
+    readonly property int effectIndex: _effect1.defaultIndex === paintingEntry
+                                       ? firstPicture + _effect2.defaultIndex
+                                       : (_effect1.defaultIndex === effectsEntry ? _effect3.defaultIndex : -1)
+    readonly property int brightnessLevel: _brightness.level
+    readonly property int speedValue: (8 - _speed.level) % 8
+    readonly property int directionIndex: _direct.index
+    readonly property bool isPicture: effectIndex >= firstPicture && effectIndex < firstPicture + pictureCount
+    readonly property bool isEffect: effectIndex >= 0 && effectIndex <= lastEffect
+    readonly property bool coloursApply: isPicture || [0x00, 0x01, 0x02, 0x03, 0x05, 0x08, 0x09, 0x0B]
+                                                      .indexOf(effectIndex) >= 0
+
+    // ---- reading the profile ----
 
     function initUI(isFirst, hwDef) {
         if (isFirst) {
             _model.initUI(hwDef)
             _eft_Ctrl.initUI()
         }
-        readColourSet()
+        readColourSet(ui_View.ui_B0H_GetColor())
         readPictures()
-        readLightingType()
-    }
-
-    function readColourSet() {
-        var v = ui_View.ui_B0H_GetColor()
-        if (!v || v.length === 0)
-            return
-        for (var i = 0; i < 7; ++i)
-            modColorIndex.set(i, { clrR: channel(v[3 * i]), clrG: channel(v[3 * i + 1]),
-                                   clrB: channel(v[3 * i + 2]) })
+        var t = ui_View.ui_88H_GetLEDType()
+        if (t && t.length >= 5)
+            showLightingType(t)
     }
 
     function channel(value) {
@@ -44,42 +71,240 @@ Item {
         return isNaN(n) ? 0 : Math.max(0, Math.min(255, n))
     }
 
+    // A colour set of 21 numbers; a shorter one changes nothing.
+    function readColourSet(v) {
+        if (!v || v.length < 3 * 7)
+            return
+        for (var i = 0; i < 7; ++i)
+            modColorIndex.set(i, { clrR: channel(v[3 * i]), clrG: channel(v[3 * i + 1]),
+                                   clrB: channel(v[3 * i + 2]) })
+    }
+
     function readPictures() {
-        var names = ["pic_01", "pic_02", "pic_03", "pic_04", "pic_05"]
-        for (var i = 0; i < names.length; ++i) {
+        for (var i = 0; i < pictureCount; ++i) {
             var picture = ui_View.ui_92H_GetUserPicture(i)
             if (picture && picture.length > 0)
-                _eft_Ctrl[names[i]] = picture
+                setPicture(i + 1, picture)
         }
     }
 
-    function readLightingType() {
-        var t = ui_View.ui_88H_GetLEDType()
-        if (!t || t.length < 5)
-            return
-        var type = parseInt(t[0])
-        effectIndex = (type >= 0x00 && type <= 0x0B) || (type >= 0x33 && type <= 0x37) ? type : -1
-        if (parseInt(t[1]) <= 63)
-            brightnessLevel = Math.round(parseInt(t[1]) * 7 / 63)
-        var speed = parseInt(t[2])
-        speedValue = speed >= 1 && speed <= 6 ? speed : 7 // 0 and 7 or more: the slowest
-        directionIndex = (parseInt(t[3]) % 2) + 1
-        lvColorIndex.currentIndex = Math.max(0, Math.min(7, parseInt(t[4]) || 0))
+    // A picture of another length shows dark keys.
+    function setPicture(number, picture) {
+        var fixed = []
+        for (var i = 0; i < pictureLength; ++i)
+            fixed.push(picture && picture.length === pictureLength ? channel(picture[i]) : 0)
+        _eft_Ctrl["pic_0" + number] = fixed
+    }
+
+    function zeroPicture() {
+        var picture = []
+        for (var i = 0; i < pictureLength; ++i)
+            picture.push(0)
+        return picture
+    }
+
+    // Speed value to slider level: 1 fastest is level 7; 0 and anything from
+    // 7 on show level 1.
+    function speedLevel(value) {
+        return value >= 1 && value <= 6 ? 8 - value : 1
+    }
+
+    function showType(type) {
+        if (type >= firstPicture && type < firstPicture + pictureCount) {
+            _effect1.setCurIndex(paintingEntry)
+            _effect2.setCurIndex(type - firstPicture)
+            _effect3.setCurIndex(-1)
+        } else if (type >= 0 && type <= effectWithoutEntry) {
+            _effect1.setCurIndex(effectsEntry)
+            _effect3.setCurIndex(type <= lastEffect ? type : -1)
+            _effect2.setCurIndex(-1)
+        } else {
+            _effect1.setCurIndex(-1)
+            _effect2.setCurIndex(-1)
+            _effect3.setCurIndex(-1)
+        }
+    }
+
+    function showLightingType(t) {
+        showType(parseInt(t[typeAt]))
+        var brightness = parseInt(t[brightnessAt])
+        if (brightness >= 0 && brightness <= deviceBrightnessMax)
+            _brightness.setCurIndex(Math.round(brightness * levels / deviceBrightnessMax))
+        _speed.setCurIndex(speedLevel(parseInt(t[speedAt])))
+        _direct.setCurIndex(((parseInt(t[directionAt]) || 0) % 2 + 2) % 2 + 1)
+        var choice = parseInt(t[colourAt])
+        if (choice >= 0 && choice <= loopChoice) {
+            lvColorIndex.currentIndex = choice
+            if (choice < loopChoice)
+                showSwatchInPicker(choice)
+        }
+    }
+
+    function showSwatchInPicker(index) {
+        var c = modColorIndex.get(index)
+        _Palette.setRGB(_Palette.sourceStrip, c.clrR, c.clrG, c.clrB)
     }
 
     function translateStrings() {
+        var categories = [6, 7]
+        for (var c = 0; c < categories.length; ++c)
+            md_effect1.setProperty(c, "textX", mainIten.globalString(categories[c], md_effect1.get(c).textX))
+        for (var p = 0; p < md_effect2.count; ++p)
+            md_effect2.setProperty(p, "textX", mainIten.globalString(8 + p, md_effect2.get(p).textX))
+        for (var e = 0; e < md_effect3.count; ++e)
+            md_effect3.setProperty(e, "textX", mainIten.globalString(13 + e, md_effect3.get(e).textX))
     }
 
     function playEffect(isOn) {
         _eft_Ctrl.play(isOn ? effectIndex : -1)
     }
 
+    // ---- colours ----
+
+    // The picker's colour also becomes the current swatch's, unless LOOP is
+    // chosen: then the set stays as it is.
+    function pickerChanged(source, r, g, b) {
+        var choice = lvColorIndex.currentIndex
+        if (choice >= 0 && choice < loopChoice)
+            modColorIndex.set(choice, { clrR: r, clrG: g, clrB: b })
+    }
+
+    // ---- painting ----
+
+    function optionByte() {
+        var loop = lvColorIndex.currentIndex === loopChoice ? optionLoop : 0
+        if (_optionNeon.isSelect)
+            return optionNeon
+        return (_optionBreathing.isSelect ? optionBreathing : optionStatic) | loop
+    }
+
+    function chooseOption(box) {
+        var boxes = [_optionStatic, _optionBreathing, _optionNeon]
+        for (var i = 0; i < boxes.length; ++i)
+            boxes[i].isSelect = boxes[i] === box
+    }
+
+    // Closed intervals on both axes: touching edges count.
+    function overlaps(key, area) {
+        return key.x <= area.x + area.width && area.x <= key.x + key.width
+                && key.y <= area.y + area.height && area.y <= key.y + key.height
+    }
+
+    // The band in the picture's coordinates.
+    function bandInPicture() {
+        return Qt.rect(selectAreaL.x - _model.x, selectAreaL.y - _model.y, selectAreaL.width,
+                       selectAreaL.height)
+    }
+
+    function markKeys() {
+        var area = bandInPicture()
+        var keys = _model.keys
+        for (var i = 0; i < keys.length; ++i)
+            keys[i].isMarked = overlaps(keys[i], area)
+    }
+
+    function paintSelected() {
+        var area = bandInPicture()
+        var keys = _model.keys
+        for (var i = 0; i < keys.length; ++i)
+            keys[i].isSelect = overlaps(keys[i], area)
+        if (!isPicture)
+            return
+        var number = effectIndex - firstPicture + 1
+        var picture = _eft_Ctrl.getPic(number).slice()
+        var option = optionByte()
+        for (var k = 0; k < keys.length; ++k) {
+            var at = 4 * keys[k].matrix
+            if (!keys[k].isSelect || at < 0 || at + 3 >= picture.length)
+                continue
+            picture[at] = option
+            picture[at + 1] = _Palette._R
+            picture[at + 2] = _Palette._G
+            picture[at + 3] = _Palette._B
+        }
+        _eft_Ctrl["pic_0" + number] = picture
+    }
+
+    // ---- reset and apply ----
+
+    function pageReset() {
+        _Palette.commitInput()
+        readColourSet(ui_View.loadDefaultProfile("color/color"))
+        for (var i = 1; i <= pictureCount; ++i)
+            _eft_Ctrl["pic_0" + i] = zeroPicture()
+        var t = ui_View.loadDefaultProfile("color/ledType")
+        if (t && t.length >= 5) {
+            var type = parseInt(t[typeAt])
+            if ((type >= 0 && type <= lastEffect) || (type >= firstPicture && type < firstPicture + pictureCount))
+                showType(type)
+            var brightness = parseInt(t[brightnessAt])
+            if (brightness >= 0 && brightness <= deviceBrightnessMax)
+                _brightness.setCurIndex(Math.round(brightness * levels / deviceBrightnessMax))
+            _speed.setCurIndex(speedLevel(parseInt(t[speedAt])))
+            _direct.setCurIndex(((parseInt(t[directionAt]) || 0) % 2 + 2) % 2 + 1)
+            var choice = parseInt(t[colourAt])
+            if (choice >= 0 && choice <= loopChoice)
+                lvColorIndex.currentIndex = choice
+        }
+        playEffect(visible)
+    }
+
+    // The values in the keyboard's ranges. Without a chosen effect or picture
+    // the type read back is kept, so the record never carries a type the
+    // keyboard does not know.
+    function pageApply() {
+        _Palette.commitInput()
+        var colours = []
+        for (var i = 0; i < 7; ++i) {
+            var c = modColorIndex.get(i)
+            colours.push(c.clrR, c.clrG, c.clrB)
+        }
+        ui_View.ui_30H_SetColor(colours)
+        var t = ui_View.ui_88H_GetLEDType()
+        var type = isEffect || isPicture ? effectIndex : storedType(t)
+        for (var p = 0; p < pictureCount; ++p) {
+            var picture = _eft_Ctrl.getPic(p + 1)
+            ui_View.ui_12H_SetUserPicture(p, type === firstPicture + p ? 0 : 255, picture)
+        }
+        t = ui_View.ui_88H_GetLEDType()
+        var brightness = Math.round(brightnessLevel * deviceBrightnessMax / levels)
+        var speed = Math.max(1, Math.min(7, speedValue))
+        var direction = Math.max(directionIndex - 1, 0) % 2
+        ui_View.ui_08H_SetLEDType(type, brightness, speed, direction, lvColorIndex.currentIndex,
+                                  byteAt(t, backLight0At), byteAt(t, backLight1At))
+        playEffect(visible)
+    }
+
+    function storedType(t) {
+        var type = parseInt(t && t.length > typeAt ? t[typeAt] : NaN)
+        var known = (type >= 0 && type <= lastEffect) || (type >= firstPicture && type < firstPicture + pictureCount)
+        return known ? type : 0
+    }
+
+    function byteAt(t, at) {
+        var v = parseInt(t && t.length > at ? t[at] : 0)
+        return isNaN(v) ? 0 : v & 0xFF
+    }
+
     Component.onCompleted: isComponentIsOk = true
+
+    onEffectIndexChanged: playEffect(visible)
+    onDirectionIndexChanged: playEffect(visible)
 
     Connections {
         target: mainItem_Q3
         function onMsg_KB(isDown, usbCode) {
             _eft_Ctrl.detectKeyboard(isDown, usbCode)
+        }
+    }
+
+    Connections {
+        target: downItem
+        function onBtnTotalResetClicked() {
+            _Page_Color.pageReset()
+        }
+        function onBtnTotalApplyClicked() {
+            _Page_Color.pageApply()
         }
     }
 
@@ -90,20 +315,45 @@ Item {
     // The colour set, red, green and blue 0 … 255 each.
     ListModel {
         id: modColorIndex
-        Component.onCompleted: {
-            for (var i = 0; i < _Page_Color.defaultColours.length; ++i) {
-                var c = _Page_Color.defaultColours[i]
-                append({ clrR: c[0], clrG: c[1], clrB: c[2] })
-            }
-        }
+        ListElement { clrR: 255; clrG: 0; clrB: 0 }
+        ListElement { clrR: 0; clrG: 255; clrB: 0 }
+        ListElement { clrR: 255; clrG: 255; clrB: 0 }
+        ListElement { clrR: 0; clrG: 0; clrB: 255 }
+        ListElement { clrR: 0; clrG: 255; clrB: 255 }
+        ListElement { clrR: 255; clrG: 0; clrB: 255 }
+        ListElement { clrR: 255; clrG: 255; clrB: 255 }
     }
 
-    // The colour choice over the set: 0 … 6, or 7 for LOOP.
-    QtObject {
-        id: lvColorIndex
-        objectName: "lvColorIndex"
-        property var model: modColorIndex
-        property int currentIndex: 6
+    ListModel {
+        id: md_effect1
+        ListElement { textX: "PAINTING" }
+        ListElement { textX: "EFFECTS" }
+    }
+
+    ListModel {
+        id: md_effect2
+        ListElement { textX: "USER DEFINE 1" }
+        ListElement { textX: "USER DEFINE 2" }
+        ListElement { textX: "USER DEFINE 3" }
+        ListElement { textX: "USER DEFINE 4" }
+        ListElement { textX: "USER DEFINE 5" }
+    }
+
+    // The list index is the effect code.
+    ListModel {
+        id: md_effect3
+        ListElement { textX: "STATIC" }
+        ListElement { textX: "BREATHING" }
+        ListElement { textX: "WAVE" }
+        ListElement { textX: "INDUCTION DARKEN" }
+        ListElement { textX: "MARQUEE" }
+        ListElement { textX: "RIPPLE" }
+        ListElement { textX: "INDUCTION BRIGHTEN" }
+        ListElement { textX: "NEON" }
+        ListElement { textX: "MARQUEE COLORFUL" }
+        ListElement { textX: "RAINING" }
+        ListElement { textX: "MARQUEE CIRCLE" }
+        ListElement { textX: "SPOTLIGHT" }
     }
 
     Item {
@@ -131,7 +381,253 @@ Item {
             brightnessLV: _Page_Color.brightnessLevel
             speedLV: _Page_Color.speedValue
             directLV: _Page_Color.directionIndex
+            // The preview runs only while someone can see it.
             isShown: _Page_Color.visible && mainIten.visible
+                     && (typeof ui_Ctl === "undefined" || ui_Ctl.windowShown !== false)
+        }
+
+        // The rubber band: its border and fill in the picker's colour.
+        Rectangle {
+            id: selectAreaL
+            objectName: "selectAreaL"
+            color: "#80" + _Palette._RGB.substring(1)
+            border.width: 1
+            border.color: _Palette._RGB
+        }
+
+        MouseArea {
+            id: ma_SelectArea
+            objectName: "ma_SelectArea"
+            anchors.fill: parent
+            enabled: _effect1.defaultIndex === _Page_Color.paintingEntry
+            hoverEnabled: true
+            property real pressX: 0
+            property real pressY: 0
+
+            function span(px, py) {
+                if (pressed) {
+                    selectAreaL.x = Math.min(pressX, px)
+                    selectAreaL.y = Math.min(pressY, py)
+                    selectAreaL.width = Math.abs(px - pressX)
+                    selectAreaL.height = Math.abs(py - pressY)
+                } else {
+                    selectAreaL.x = px
+                    selectAreaL.y = py
+                    selectAreaL.width = 0
+                    selectAreaL.height = 0
+                }
+                _Page_Color.markKeys()
+            }
+
+            onPressed: function(mouse) {
+                var keys = _model.keys
+                for (var i = 0; i < keys.length; ++i)
+                    keys[i].isSelect = false
+                pressX = mouse.x
+                pressY = mouse.y
+                span(mouse.x, mouse.y)
+            }
+            onPositionChanged: function(mouse) {
+                span(mouse.x, mouse.y)
+            }
+            onReleased: function(mouse) {
+                _Page_Color.paintSelected()
+                span(mouse.x, mouse.y)
+            }
+            onExited: {
+                var keys = _model.keys
+                for (var i = 0; i < keys.length; ++i)
+                    keys[i].isMarked = false
+            }
+        }
+    }
+
+    // Category, picture and effect lists; the open list draws over the rest.
+    Item {
+        id: _effect
+        objectName: "_effect"
+        x: 140
+        y: 15
+        z: 2
+
+        DropdownList {
+            id: _effect2
+            objectName: "_effect2"
+            x: _effect1.width + 20
+            z: isSelect ? 1 : 0
+            visible: _effect1.defaultIndex === _Page_Color.paintingEntry
+            mdItems: md_effect2
+        }
+
+        DropdownList {
+            id: _effect3
+            objectName: "_effect3"
+            x: _effect1.width + 20
+            z: isSelect ? 1 : 0
+            visible: _effect1.defaultIndex === _Page_Color.effectsEntry
+            mdItems: md_effect3
+        }
+
+        DropdownList {
+            id: _effect1
+            objectName: "_effect1"
+            z: isSelect ? 2 : 0
+            mdItems: md_effect1
+            onListElementClicked: function(index) {
+                _effect2.setCurIndex(-1)
+                _effect3.setCurIndex(-1)
+            }
+        }
+    }
+
+    Item {
+        id: _PaletteIndex
+        objectName: "_PaletteIndex"
+        x: 140
+        y: 340
+        enabled: _Page_Color.coloursApply
+        opacity: enabled ? 1.0 : 0.2
+
+        ColorStrip {
+            id: lvColorIndex
+            objectName: "lvColorIndex"
+            mdColors: modColorIndex
+            onIndexClicked: function(index) {
+                if (index < _Page_Color.loopChoice)
+                    _Page_Color.showSwatchInPicker(index)
+            }
+        }
+    }
+
+    // Without its own swatch, which would lie under the reset button: the
+    // strip's current swatch shows the colour being edited.
+    ColorPicker {
+        id: _Palette
+        objectName: "_Palette"
+        x: 140
+        y: 385
+        showSwatch: false
+        enabled: _Page_Color.coloursApply
+        onColorPicked: function(source, r, g, b) {
+            _Page_Color.pickerChanged(source, r, g, b)
+        }
+    }
+
+    Image {
+        id: _pair
+        objectName: "colorResetApply"
+        x: 295
+        y: 400
+        source: mainIten.sourceFram2btn
+        enabled: _Page_Color.isEffect || _Page_Color.isPicture
+        opacity: enabled ? 1.0 : 0.2
+
+        Button_2state {
+            id: _ColorReset_IMG
+            objectName: "_ColorReset_IMG"
+            x: 1
+            y: 1
+            source0: mainIten.sourceReset0
+            source1: mainIten.sourceReset1
+            onClicked: {
+                mainIten.setProtectUI(800)
+                _Page_Color.pageReset()
+            }
+        }
+
+        Button_2state {
+            id: _ColorApply_IMG
+            objectName: "_ColorApply_IMG"
+            x: _ColorReset_IMG.x + _ColorReset_IMG.width - 1
+            y: 1
+            source0: mainIten.sourceApply0
+            source1: mainIten.sourceApply1
+            onClicked: {
+                mainIten.setProtectUI(1600)
+                _Page_Color.pageApply()
+            }
+        }
+    }
+
+    LabelledSlider {
+        id: _speed
+        objectName: "_speed"
+        x: 360
+        y: 340
+        title: mainIten.globalString(3, "SPEED")
+        startLevel: 4
+        minimumLevel: 1
+    }
+
+    LabelledSlider {
+        id: _brightness
+        objectName: "_brightness"
+        x: 360
+        y: 385
+        title: mainIten.globalString(4, "BRIGHTNESS")
+        startLevel: 7
+        enabled: _Page_Color.isEffect || _Page_Color.isPicture
+    }
+
+    Item {
+        id: _direct
+        objectName: "_direct"
+        x: 535
+        y: 340
+        visible: !_Page_Color.isPicture
+        enabled: _Page_Color.effectIndex === 0x06 || _Page_Color.effectIndex === 0x0A
+        opacity: enabled ? 1.0 : 0.2
+        readonly property int index: _wheel.currentIndex
+
+        function setCurIndex(i) {
+            _wheel.setCurIndex(i)
+        }
+
+        PageText {
+            id: _directTitle
+            text: mainIten.globalString(5, "DIRECTION")
+        }
+
+        SteeringWheel {
+            id: _wheel
+            objectName: "wheel"
+            y: _directTitle.height + 11
+            textColor: mainIten.globalSetting_color
+        }
+    }
+
+    Column {
+        id: _btnOption
+        objectName: "_btnOption"
+        x: 535
+        y: 340
+        spacing: 3
+        visible: _Page_Color.isPicture
+
+        PageText {
+            text: mainIten.globalString(5, "DIRECTION")
+        }
+
+        Checkbox {
+            id: _optionStatic
+            objectName: "optionStatic"
+            chkStr: mainIten.globalString(13, "STATIC")
+            isSelect: true
+            onClicked: _Page_Color.chooseOption(_optionStatic)
+        }
+
+        Checkbox {
+            id: _optionBreathing
+            objectName: "optionBreathing"
+            chkStr: mainIten.globalString(14, "BREATHING")
+            onClicked: _Page_Color.chooseOption(_optionBreathing)
+        }
+
+        Checkbox {
+            id: _optionNeon
+            objectName: "optionNeon"
+            chkStr: mainIten.globalString(20, "NEON")
+            onClicked: _Page_Color.chooseOption(_optionNeon)
         }
     }
 }
