@@ -1,9 +1,8 @@
 #pragma once
 
-// Data files, relative to the program directory (the current directory).
+// Read-only data files, relative to the data directory (the current
+// directory). The files the program writes are named by DataRoots.
 namespace DataPaths {
-inline constexpr char ApConfig[] = "./modules/setting/apConfig.bin";
-inline constexpr char ApConfigFactory[] = "./modules/setting/apConfigD.bin";
 inline constexpr char HardwareDefinition[] = "./modules/setting/HWDef.bin";
 inline constexpr char KeyCodeDefinition[] = "./modules/setting/KeyCodeDef.bin";
 inline constexpr char SceneUrl[] = "qrc:modules/qml/main.qml";

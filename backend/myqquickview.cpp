@@ -11,7 +11,7 @@
 
 myQQuickView::myQQuickView(QWidget* parent)
     : QQuickWidget(parent), mediaObjects(new SoundCues(this)),
-      apConfig(DataPaths::ApConfig, DataPaths::ApConfigFactory),
+      apConfig(DataRoots::current().settingsFile(), DataRoots::current().factorySettingsFile()),
       systemDialogs(std::make_unique<SystemDialogs>()), dialogs(systemDialogs.get())
 {
     const HardwareLimits limits = readHardwareLimits(DataPaths::HardwareDefinition);

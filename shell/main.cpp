@@ -1,22 +1,30 @@
 #include "capturefile.h"
 #include "commandline.h"
+#include "dataroots.h"
 #include "globalinputhook.h"
 #include "inputforwarding.h"
 #include "myqquickview.h"
 #include "programdirectory.h"
 #include "quitonsignal.h"
 #include "scenegraph.h"
+#include "singleinstance.h"
 #include "systemhidbackend.h"
 #include "udevdevicechangesource.h"
 #include "ui_controler.h"
+#include "userdatafolder.h"
 #include "virtualkeyboard.h"
 #include "widget.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QStandardPaths>
 #include <cstdio>
 #include <memory>
 
 namespace {
+
+// How long a second program waits for the first to answer.
+constexpr int ActivationWaitMs = 3000;
 
 // The HID layer and its hot-plug notifications: the USB keyboard through
 // hidapi and udev, or the virtual keyboard, which notifies by itself.
@@ -60,8 +68,30 @@ int main(int argc, char* argv[])
         return 2;
     }
 
-    enterProgramDirectory(QCoreApplication::applicationFilePath());
+    const DataRoots roots =
+        DataRoots::locate(programDirectoryOf(QCoreApplication::applicationFilePath()),
+                          QStringLiteral(Q3_INSTALLED_DATA), DataRoots::userDataHome());
+    DataRoots::setCurrent(roots);
+    QDir::setCurrent(roots.dataDirectory());
     quitOnTerminationSignals();
+
+    SingleInstance instance(QDir(roots.userRoot()).absolutePath(),
+                            QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation));
+    if (!instance.acquire()) {
+        const bool shown = instance.activateRunning(ActivationWaitMs);
+        std::fprintf(stderr, "q3config: already running with the data in %s; %s\n",
+                     qPrintable(QDir(roots.userRoot()).absolutePath()),
+                     shown ? "its window was brought to the front" : "not starting a second time");
+        return shown ? 0 : 1;
+    }
+    if (!instance.problem().isEmpty())
+        std::fprintf(stderr, "q3config: %s; a second q3config could change the same files\n",
+                     qPrintable(instance.problem()));
+
+    UserDataFolder userData(roots);
+    userData.prepare();
+    if (!userData.message().isEmpty())
+        std::fprintf(stderr, "%s\n", qPrintable(userData.message()));
 
     DeviceAccess access = openDeviceAccess(options.virtualKeyboard);
     CaptureFile capture;
@@ -80,6 +110,11 @@ int main(int argc, char* argv[])
         window.watchDeviceChanges(access.virtualKeyboard
                                       ? static_cast<DeviceChangeSource*>(access.virtualKeyboard)
                                       : access.changes.get());
+        QObject::connect(&instance, &SingleInstance::activationRequested, &window, [&window] {
+            window.showNormal();
+            window.raise();
+            window.activateWindow();
+        });
         window.checkDevice();
         GlobalInputHook hooks(window.controller->view->layoutType() == 0);
         hooks.setKeyboardCallback(forwardKeyToScene, &window);

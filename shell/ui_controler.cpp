@@ -1,6 +1,6 @@
 #include "ui_controler.h"
 
-#include "datapaths.h"
+#include "dataroots.h"
 #include "myqquickview.h"
 #include "widget.h"
 
@@ -12,7 +12,7 @@ namespace {
 
 QString windowTitleFromSettings()
 {
-    const QSettings settings(DataPaths::ApConfig, QSettings::IniFormat);
+    const QSettings settings(DataRoots::current().settingsFile(), QSettings::IniFormat);
     return settings.value("common/name", QString()).toString();
 }
 

@@ -10,6 +10,8 @@ bool replaceWithCopy(const QString& target, const QString& source)
     QFile::remove(target);
     if (!QFile::copy(source, target))
         return false;
+    QFile::setPermissions(target,
+                          QFile::permissions(target) | QFile::ReadOwner | QFile::WriteOwner);
     QFile copy(target);
     if (replaced.isValid() && QFileInfo(target).lastModified() <= replaced &&
         copy.open(QIODevice::ReadWrite))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "dataroots.h"
+
 #include <QString>
 #include <QStringList>
 #include <QVariantList>
@@ -12,7 +14,7 @@
 class MacroLibrary
 {
 public:
-    explicit MacroLibrary(const QString& directory = QStringLiteral("./modules/macro"));
+    explicit MacroLibrary(const QString& directory = DataRoots::current().macroDirectory());
 
     // "Macro. 001" … : the default name of number n, at least three digits.
     static QString defaultName(int number);

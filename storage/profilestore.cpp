@@ -5,7 +5,10 @@
 #include <QFile>
 #include <QFileInfo>
 
-ProfileStore::ProfileStore(const QString& directory) : directory(directory) {}
+ProfileStore::ProfileStore(const QString& directory, const QString& factoryDirectory)
+    : directory(directory), factoryDirectory(factoryDirectory)
+{
+}
 
 ProfileStore::~ProfileStore()
 {
@@ -25,7 +28,7 @@ QString ProfileStore::fileName(int profile) const
 
 QString ProfileStore::factoryFileName() const
 {
-    return directory + "/pD.bin";
+    return factoryDirectory + "/pD.bin";
 }
 
 QSettings* ProfileStore::at(int profile) const

@@ -1,22 +1,27 @@
 #pragma once
 
+#include "dataroots.h"
+
 #include <QList>
 #include <QSettings>
 #include <QString>
 #include <QVariant>
 
 // The on-disk copy of every on-board profile: one INI file per profile,
-// "p<k+1>.bin" for profile k, plus the read-only factory profile "pD.bin",
-// all in one directory. The files stay open for the whole run and reach the
-// disk through QSettings' deferred write.
+// "p<k+1>.bin" for profile k, and the read-only factory profile "pD.bin" in
+// the factory directory (the same directory when run from a build). The files
+// stay open for the whole run and reach the disk through QSettings' deferred
+// write.
 //
 // GUI thread only: the device event loop hands its values to the GUI thread
 // before they are stored here.
 class ProfileStore
 {
 public:
-    // `directory` ends without a slash, e.g. "./modules/setting".
-    explicit ProfileStore(const QString& directory = QStringLiteral("./modules/setting"));
+    // Directories end without a slash, e.g. "./modules/setting".
+    explicit ProfileStore(
+        const QString& directory = DataRoots::current().profileDirectory(),
+        const QString& factoryDirectory = DataRoots::current().factoryProfileDirectory());
     ~ProfileStore();
     ProfileStore(const ProfileStore&) = delete;
     ProfileStore& operator=(const ProfileStore&) = delete;
@@ -48,6 +53,7 @@ public:
 
 private:
     QString directory;
+    QString factoryDirectory;
     QList<QSettings*> profiles; // owned
     quint8 currentProfile = 0;
 };
