@@ -256,29 +256,14 @@ Item {
         }
     }
 
-    Image {
+    // Its buttons write without the busy protection: two small records.
+    ResetApplyPair {
         objectName: "backLightResetApply"
         x: 640
         y: 240
-        source: mainIten.sourceFram2btn
-
-        Button_2state {
-            id: _reset
-            objectName: "_reset"
-            x: 1
-            y: 1
-            source0: mainIten.sourceReset0
-            source1: mainIten.sourceReset1
-            onClicked: _Page_BackLighting.pageReset()
-        }
-
-        Button_2state {
-            objectName: "_apply"
-            x: _reset.x + _reset.width - 1
-            y: 1
-            source0: mainIten.sourceApply0
-            source1: mainIten.sourceApply1
-            onClicked: _Page_BackLighting.pageApply()
-        }
+        resetName: "_reset"
+        applyName: "_apply"
+        onResetClicked: _Page_BackLighting.pageReset()
+        onApplyClicked: _Page_BackLighting.pageApply()
     }
 }

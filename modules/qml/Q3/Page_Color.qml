@@ -513,39 +513,22 @@ Item {
         }
     }
 
-    Image {
+    ResetApplyPair {
         id: _pair
         objectName: "colorResetApply"
         x: 295
         y: 400
-        source: mainIten.sourceFram2btn
+        resetName: "_ColorReset_IMG"
+        applyName: "_ColorApply_IMG"
         enabled: _Page_Color.isEffect || _Page_Color.isPicture
         opacity: enabled ? 1.0 : 0.2
-
-        Button_2state {
-            id: _ColorReset_IMG
-            objectName: "_ColorReset_IMG"
-            x: 1
-            y: 1
-            source0: mainIten.sourceReset0
-            source1: mainIten.sourceReset1
-            onClicked: {
-                mainIten.setProtectUI(800)
-                _Page_Color.pageReset()
-            }
+        onResetClicked: {
+            mainIten.setProtectUI(800)
+            _Page_Color.pageReset()
         }
-
-        Button_2state {
-            id: _ColorApply_IMG
-            objectName: "_ColorApply_IMG"
-            x: _ColorReset_IMG.x + _ColorReset_IMG.width - 1
-            y: 1
-            source0: mainIten.sourceApply0
-            source1: mainIten.sourceApply1
-            onClicked: {
-                mainIten.setProtectUI(1600)
-                _Page_Color.pageApply()
-            }
+        onApplyClicked: {
+            mainIten.setProtectUI(1600)
+            _Page_Color.pageApply()
         }
     }
 

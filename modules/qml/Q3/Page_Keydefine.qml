@@ -294,33 +294,16 @@ Item {
             }
         }
 
-        Image {
+        ResetApplyPair {
             id: _pair
             objectName: "resetApplyPair"
             x: 420
-            source: mainIten.sourceFram2btn
-
-            Button_2state {
-                id: _Reset_IMG
-                objectName: "_Reset_IMG"
-                x: 1
-                y: 1
-                source0: mainIten.sourceReset0
-                source1: mainIten.sourceReset1
-                onClicked: _Page_Keydefine.resetKey()
-            }
-
-            Button_2state {
-                id: _Apply_IMG
-                objectName: "_Apply_IMG"
-                x: _Reset_IMG.x + _Reset_IMG.width - 1
-                y: 1
-                source0: mainIten.sourceApply0
-                source1: mainIten.sourceApply1
-                onClicked: {
-                    mainIten.setProtectUI(800)
-                    _Page_Keydefine.apply()
-                }
+            resetName: "_Reset_IMG"
+            applyName: "_Apply_IMG"
+            onResetClicked: _Page_Keydefine.resetKey()
+            onApplyClicked: {
+                mainIten.setProtectUI(800)
+                _Page_Keydefine.apply()
             }
         }
     }
