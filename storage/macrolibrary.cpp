@@ -15,6 +15,9 @@ constexpr int NoSlot = -1;
 constexpr int DefaultRepeat = 1;
 constexpr int NeverAssigned = -1;
 constexpr int SlotTableSize = 256;
+// Far more steps than a keyboard slot holds; bounds what a damaged step
+// count in an imported file can make the library read.
+constexpr int MaxSteps = 65536;
 constexpr char Suffix[] = ".bin";
 
 int readSlot(const QSettings& macro)
@@ -111,7 +114,7 @@ QStringList MacroLibrary::steps(const QString& name) const
         return {};
     const QSettings macro(fileFor(name), QSettings::IniFormat);
     QStringList result;
-    const int total = macro.value("config/total", 0).toInt();
+    const int total = qBound(0, macro.value("config/total", 0).toInt(), MaxSteps);
     for (int i = 0; i < total; ++i)
         result.append(macro.value("macro/" + QString::number(i), "0").toString());
     return result;

@@ -175,6 +175,18 @@ private slots:
         QCOMPARE(lib.library.steps("Short"), (QStringList{"A    [Down]", "0"}));
     }
 
+    void aDamagedStepCountReadsAtMost65536Steps()
+    {
+        Library lib;
+        lib.write("Huge.bin", "[config]\ntotal=2000000000\n[macro]\n0=A    [Down]\n");
+        const QStringList steps = lib.library.steps("Huge");
+        QCOMPARE(steps.size(), 65536);
+        QCOMPARE(steps.first(), QString("A    [Down]"));
+        QCOMPARE(steps.last(), QString("0"));
+        lib.write("Negative.bin", "[config]\ntotal=-5\n[macro]\n0=A    [Down]\n");
+        QVERIFY(lib.library.steps("Negative").isEmpty());
+    }
+
     void configuration()
     {
         Library lib;
