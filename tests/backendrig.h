@@ -3,9 +3,9 @@
 // A backend view on a private copy of the data tree, driving the virtual
 // keyboard, with dialogs answered by the test.
 #include "devicetable.h"
-#include "dialogs.h"
 #include "hid_thread.h"
 #include "myqquickview.h"
+#include "scripteddialogs.h"
 #include "virtualkeyboard.h"
 
 #include <QCoreApplication>
@@ -14,31 +14,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <memory>
-
-class ScriptedDialogs : public Dialogs
-{
-public:
-    QString nextFile; // answer of the next file chooser; "" cancels
-    QStringList warnings;
-    QStringList captions;
-
-    QString openFileName(QWidget*, const QString& caption, const QString&,
-                         const QString& filter) override
-    {
-        captions << caption + '|' + filter;
-        return nextFile;
-    }
-    QString saveFileName(QWidget*, const QString& caption, const QString&,
-                         const QString& filter) override
-    {
-        captions << caption + '|' + filter;
-        return nextFile;
-    }
-    void warn(const QString& title, const QString& text) override
-    {
-        warnings << title + '|' + text;
-    }
-};
 
 struct BackendRig
 {

@@ -1,8 +1,10 @@
 // Qt Quick tests of the scene (tests/qml/tst_*.qml). Every test document sees
 // the objects the program publishes: `ui_View` (the backend, wired to the
 // virtual keyboard), `hid` and `ui_Ctl`, all belonging to a real main window
-// that works on a private copy of the data tree. The scene's files are
-// available from the resources as "qrc:/modules/qml/…".
+// that works on a private copy of the data tree, and `dialogProbe`, which
+// answers the backend's file choosers and records its warnings. The scene's
+// files are available from the resources as "qrc:/modules/qml/…".
+#include "dialogprobe.h"
 #include "keyboardprobe.h"
 #include "myqquickview.h"
 #include "programdirectory.h"
@@ -36,6 +38,7 @@ public slots:
         keyboard = std::make_unique<VirtualKeyboard>();
         window = std::make_unique<Widget>(*keyboard);
         window->checkDevice();
+        window->controller->view->setDialogs(&dialogs);
         probe = std::make_unique<KeyboardProbe>(*keyboard);
     }
 
@@ -47,6 +50,7 @@ public slots:
         context->setContextProperty("ui_Ctl", window->controller);
         context->setContextProperty("virtualKeyboard", keyboard.get());
         context->setContextProperty("keyboardProbe", probe.get());
+        context->setContextProperty("dialogProbe", &dialogs);
     }
 
     void cleanupTestCase()
@@ -58,6 +62,7 @@ public slots:
 
 private:
     QTemporaryDir data;
+    DialogProbe dialogs; // outlives the window, whose backend uses it
     std::unique_ptr<VirtualKeyboard> keyboard;
     std::unique_ptr<Widget> window;
     std::unique_ptr<KeyboardProbe> probe;
