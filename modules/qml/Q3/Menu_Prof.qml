@@ -1,7 +1,11 @@
 import QtQuick
+import "../common"
 
 // The on-board profile menu: one button per profile; a left click on another
-// profile makes it the active one.
+// profile makes it the active one. A right click opens the context menu that
+// imports (LOAD), exports (SAVE) or resets that profile; importing or
+// resetting the active profile announces it again so that the pages re-read
+// it.
 Image {
     id: menuProf
     source: mainIten.sourceListPfContainer
@@ -11,6 +15,11 @@ Image {
     property alias currentIndex: _list.currentIndex
     signal indexChanged_btn(int currentIndex)
 
+    // Context menu entries, in the order of mod2.
+    readonly property int loadEntry: 0
+    readonly property int saveEntry: 1
+    readonly property int resetEntry: 2
+
     function initProfile(maxProfile) {
         mod.clear()
         for (var i = 0; i < maxProfile; ++i)
@@ -18,6 +27,30 @@ Image {
     }
 
     function translateStrings() {
+        var strings = [84, 85, 77, 78]
+        for (var i = 0; i < strings.length; ++i)
+            mod2.setProperty(i, "name", mainIten.globalString(strings[i], mod2.get(i).name))
+    }
+
+    // (px, py): the pointer in the button of profile `index`.
+    function openContextMenu(index, px, py) {
+        itLvContextMenu.profileIndex = index
+        itLvContextMenu.open(px - itLvContextMenu.width, index * img_Height + py + 85)
+    }
+
+    function runContextEntry(entry) {
+        var profile = itLvContextMenu.profileIndex
+        if (entry === loadEntry) {
+            ui_View.loadProfile(profile)
+            if (profile === currentIndex)
+                indexChanged_btn(currentIndex)
+        } else if (entry === saveEntry) {
+            ui_View.saveProfile(profile)
+        } else if (entry === resetEntry) {
+            ui_View.resetProfile(profile)
+            if (profile === currentIndex)
+                indexChanged_btn(currentIndex)
+        }
     }
 
     ListModel {
@@ -28,8 +61,18 @@ Image {
         ListElement { number: 4 }
     }
 
+    ListModel {
+        id: mod2
+        ListElement { name: "LOAD"; btnEnable: true }
+        ListElement { name: "SAVE"; btnEnable: true }
+        ListElement { name: "RESET"; btnEnable: true }
+        ListElement { name: "CANCEL"; btnEnable: true }
+    }
+
+    // Room for ten buttons.
     ListView {
         id: _list
+        objectName: "profileList"
         x: 23
         y: 97
         width: menuProf.img_Width
@@ -37,6 +80,7 @@ Image {
         interactive: false
         model: mod
         delegate: Item {
+            objectName: "profile" + index
             width: menuProf.img_Width
             height: menuProf.img_Height
 
@@ -48,6 +92,7 @@ Image {
             }
 
             Text {
+                objectName: "label"
                 anchors.left: _state.right
                 anchors.leftMargin: 2
                 anchors.verticalCenter: parent.verticalCenter
@@ -62,13 +107,28 @@ Image {
                 id: _area
                 anchors.fill: parent
                 hoverEnabled: true
-                onClicked: {
+                acceptedButtons: Qt.LeftButton | Qt.RightButton
+                onClicked: function(mouse) {
+                    if (mouse.button === Qt.RightButton) {
+                        menuProf.openContextMenu(index, mouse.x, mouse.y)
+                        return
+                    }
                     if (_list.currentIndex === index)
                         return
                     _list.currentIndex = index
                     menuProf.indexChanged_btn(index)
                 }
             }
+        }
+    }
+
+    ContextMenu {
+        id: itLvContextMenu
+        objectName: "itLvContextMenu"
+        property int profileIndex: 0
+        mdItems: mod2
+        onEntryChosen: function(entry) {
+            menuProf.runContextEntry(entry)
         }
     }
 }
