@@ -11,7 +11,7 @@
 #   field) and keypage-skin2.png (after apply, F5 chosen).
 set -euo pipefail
 build_bin=$(dirname "$(readlink -f "$1")")
-keep=${2:-}
+keep=${2:+$(readlink -f "$2")}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -23,7 +23,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 export KEY_MENU="70 200" GAMING_MODE="233 408" ESC="207 206" F4="347 206" F5="389 206"
 export B_KEY="382 332" KEY_FIELD="515 123" CATEGORIES="380 122" MEDIA_ENTRY="380 166"
 export MACRO_ENTRY="380 188" CHOOSER="515 122" MUTE_ENTRY="500 224" FIRST_FILE="500 144"
-export APPLY="791 122"
+export APPLY="779 122"
 
 for skin in 1 2; do
   program_dir="$work/skin$skin/program"

@@ -113,7 +113,7 @@ constexpr QSize kPalette{96, 45}; // draw_palette: bar (96 x 39) drawn at y 3 by
 constexpr int kPaletteBarInset = 3;
 constexpr int kPaletteStops = 9;       // scene: gradient stops at 0, 1/8 ... 1
 constexpr QSize kCheckbox{15, 15};     // checkbox_*
-constexpr QSize kActionButton{40, 22}; // reset_*, apply_*
+constexpr QSize kActionButton{32, 22}; // reset_*, apply_*: the pair fits left of a slider
 constexpr QSize kTwoButtonFrame{2 * kActionButton.width() + 1,
                                 kActionButton.height() + 2}; // fram_2btn
 constexpr QSize kToolButton{19,

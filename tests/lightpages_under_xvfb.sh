@@ -1,0 +1,116 @@
+#!/usr/bin/env bash
+# The lighting pages as a user works them, in the real program on a virtual X
+# server with the virtual keyboard, once per skin: on the colour page choose
+# RIPPLE with colour 3, brightness level 5 and speed level 6 and apply; paint
+# Q W E R of USER DEFINE 2 red and apply; on the back-lighting page choose
+# effect 2 and apply. The capture must show the colour set (30), the four
+# planes of picture 2 with option 0 (12) and the three lighting records (08)
+# with exactly those values, and the profile file the last record. (A second
+# start would read the lighting from the keyboard, and the virtual keyboard
+# starts in its factory state every time.)
+# Usage: lightpages_under_xvfb.sh PATH/TO/q3config [SCREENSHOT_DIR]
+#   SCREENSHOT_DIR receives colorpage-skinN.png (the painted picture),
+#   backlight-skinN.png and wave-skinN.png (the wave preview mid-animation).
+set -euo pipefail
+build_bin=$(dirname "$(readlink -f "$1")")
+keep=${2:+$(readlink -f "$2")}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# Where things are on the 1000x600 window at the top left of the screen (the
+# colour page at (171, 96), the back-lighting page at (171, 142)).
+export COLOR_MENU="70 295" SENSOR_MENU="70 342"
+export CATEGORIES="385 122" PAINTING="385 144" EFFECTS="385 166"
+export SECOND_LIST="555 122" RIPPLE="555 254" WAVE="555 276" USER_DEFINE_2="555 166"
+export SWATCH_3="383 453" SPEED_6="646 463" BRIGHTNESS_5="626 508" COLOR_APPLY="514 508"
+export ROW_R="448 489" ROW_G="448 505" ROW_B="448 521"
+export BAND_FROM="238 266" BAND_TO="344 286" BACKLIGHT_EFFECT_2="258 299" BACKLIGHT_APPLY="858 394"
+
+for skin in 1 2; do
+  program_dir="$work/skin$skin/program"
+  mkdir -p "$program_dir"
+  cp "$build_bin/q3config" "$program_dir/"
+  cp -r "$build_bin/modules" "$program_dir/"
+  rm -rf "$program_dir/modules/macro" "$program_dir"/modules/setting/p[0-9]*.bin
+  mkdir -p "$program_dir/modules/macro"
+  sed -i -E "s/^1=.*/1=$skin/; s/^3=.*/3=1/" "$program_dir/modules/setting/apConfig.bin"
+  run="$work/skin$skin/run"
+  mkdir -p "$run"
+  cd "$run"
+  export PROGRAM="$program_dir/q3config"
+  xvfb-run -a -s "-screen 0 1280x800x24" bash -euo pipefail -c '
+    click() { xdotool mousemove $1 click 1; sleep 0.5; }
+    shot() { import -window root -crop 1000x600+0+0 +repage "$1"; }
+    typeInto() { xdotool mousemove $1 click 1 key ctrl+a type "$2"; xdotool key Return; sleep 0.3; }
+    start() {
+      "$PROGRAM" --virtual-keyboard --capture "$1" 2> program.log &
+      pid=$!
+      timeout 20 xdotool search --sync --onlyvisible --name "^Q3 Keyboard Configurator$" >/dev/null
+      sleep 2
+    }
+    start reports.txt
+    click "$COLOR_MENU"
+    click "$CATEGORIES"; click "$EFFECTS"
+    click "$SECOND_LIST"; click "$RIPPLE"
+    click "$SWATCH_3"
+    click "$SPEED_6"
+    click "$BRIGHTNESS_5"
+    click "$COLOR_APPLY"
+    sleep 1.2
+    click "$CATEGORIES"; click "$PAINTING"
+    click "$SECOND_LIST"; click "$USER_DEFINE_2"
+    typeInto "$ROW_R" 255
+    typeInto "$ROW_G" 0
+    typeInto "$ROW_B" 0
+    xdotool mousemove $BAND_FROM mousedown 1
+    sleep 0.2
+    for p in "280 270" "320 280" "$BAND_TO"; do xdotool mousemove $p; sleep 0.1; done
+    xdotool mouseup 1
+    sleep 0.3
+    click "$COLOR_APPLY"
+    sleep 1.8
+    xdotool mousemove 900 580
+    sleep 0.3
+    shot colorpage.png
+    click "$SENSOR_MENU"
+    click "$BACKLIGHT_EFFECT_2"
+    click "$BACKLIGHT_APPLY"
+    sleep 0.5
+    shot backlight.png
+    click "$COLOR_MENU"
+    click "$CATEGORIES"; click "$EFFECTS"
+    click "$SECOND_LIST"; click "$WAVE"
+    sleep 0.7
+    shot wave.png
+    kill -TERM "$pid"; wait "$pid"
+  '
+  commands() { cut -d" " -f2- reports.txt | grep -v "^evt"; }
+  has() { commands | grep -q -F "$1" || fail "skin $skin: no \"$1\" in the capture"; }
+  # RIPPLE (05), brightness round(5 x 63 / 7) = 45 (2D), speed 8 - 6 = 2,
+  # right (0), colour 3; the back-light bytes as the keyboard had them (0, 0).
+  has "cmd feature-out 00 08 05 2D 02 00 03 00 00"
+  has "cmd feature-out 00 30 00 00 00 00 55 AA 00"
+  # Picture 2 (index 1), planes 0 … 3, each with its data reports.
+  for plane in 00 01 02 03; do has "cmd feature-out 00 12 00 01 $plane 00 55 AA 00"; done
+  # Plane 0: the option 10 (static) on Q W E R (slots 33 … 36) and nowhere else
+  # in the first 64 slots; plane 1: red, 255 / 4 = 3F.
+  zeros() { printf '00 %.0s' $(seq "$1"); }
+  plane0="cmd out 00 $(zeros 33)10 10 10 10 $(zeros 27)"
+  plane1="cmd out 00 $(zeros 33)3F 3F 3F 3F $(zeros 27)"
+  commands | grep -A1 -F "00 12 00 01 00 00 55 AA 00" | tail -1 | grep -q -F "${plane0% }" ||
+    fail "skin $skin: plane 0: $(commands | grep -A1 -F '00 12 00 01 00 00' | tail -1)"
+  commands | grep -A1 -F "00 12 00 01 01 00 55 AA 00" | tail -1 | grep -q -F "${plane1% }" ||
+    fail "skin $skin: plane 1"
+  has "cmd feature-out 00 08 34 2D 02 00 03 00 00"
+  # The back-light effect 2, everything else as read back (0).
+  has "cmd feature-out 00 08 34 2D 02 00 03 02 00"
+  grep -q "^ledType=52, 45, 2, 0, 3, 2, 0$" "$program_dir/modules/setting/p1.bin" ||
+    fail "skin $skin: profile: $(grep ledType "$program_dir/modules/setting/p1.bin")"
+  for shot in colorpage backlight wave; do
+    [ -s "$shot.png" ] || fail "skin $skin: no $shot.png"
+    [ -z "$keep" ] || cp "$shot.png" "$keep/$shot-skin$skin.png"
+  done
+done
+echo "lightpages_under_xvfb: effect, painting and back-light records reach the keyboard in both skins"
