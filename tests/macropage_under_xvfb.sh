@@ -1,0 +1,139 @@
+#!/usr/bin/env bash
+# The macro page and the profile menu as a user works them, in the real
+# program on a virtual X server with the virtual keyboard: open the MACRO
+# page, choose "Macro. 001", record A and B typed on the (virtual X)
+# keyboard, add a 50 ms delay before the B press, copy that delay into
+# "Macro. 002"; on the KEY page tick gaming mode, give F5 the first macro and
+# apply; then reset profile 2 (holding B on Esc) from its context menu, switch
+# to it and apply the key page again. The capture must show the macro
+# downloads (10) with exactly the encoded steps, the profile switch (21) and
+# the factory key codes; the files must hold the steps and the factory
+# profile.
+# Usage: macropage_under_xvfb.sh PATH/TO/q3config [SCREENSHOT_DIR]
+#   SCREENSHOT_DIR receives macropage.png (the recorded macro with its delay)
+#   and profilereset.png (the key page of profile 2 after the reset).
+set -euo pipefail
+build_bin=$(dirname "$(readlink -f "$1")")
+keep=${2:-}
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+program_dir="$work/program"
+mkdir -p "$program_dir"
+cp "$build_bin/q3config" "$program_dir/"
+cp -r "$build_bin/modules" "$program_dir/"
+rm -rf "$program_dir/modules/macro" "$program_dir"/modules/setting/p[0-9]*.bin
+mkdir -p "$program_dir/modules/macro"
+setting="$program_dir/modules/setting"
+# Profile 2 holds B (5) on Esc, everything else as from the factory.
+sed '/^\[keydefine0\]$/,/^\[/ s/^0=41, 0$/0=5, 0/' "$setting/pD.bin" > "$setting/p2.bin"
+grep -q "^0=5, 0$" "$setting/p2.bin" || fail "could not prepare profile 2"
+# Animations off.
+sed -i -E "s/^3=.*/3=1/" "$setting/apConfig.bin"
+
+# Where things are on the 1000x600 window at the top left of the screen: the
+# page area starts at (171, 96), the macro page 46 below it; the file list at
+# (119, 77) and the step list at (468, 77) of the page, 20 pixels an entry;
+# the profile buttons at (935, 192), 26 pixels apart.
+export KEY_MENU="70 200" MACRO_MENU="70 247"
+export FILE_1="335 229" FILE_2="335 249" STEP_2="684 269"
+export RECORD="749 207" STOP="769 207" COPY="627 295" PASTE="627 273"
+export DELAY_FIELD="543 380" ADD_DELAY="627 380"
+export GAMING_MODE="233 408" F5="389 206" CATEGORIES="380 122" MACRO_ENTRY="380 188"
+export CHOOSER="515 122" FIRST_FILE="500 144" APPLY="791 122"
+export PROFILE_2="959 231" RESET_ENTRY="913 269"
+
+run="$work/run"
+mkdir -p "$run"
+cd "$run"
+export PROGRAM="$program_dir/q3config"
+xvfb-run -a -s "-screen 0 1280x800x24" bash -euo pipefail -c '
+  "$PROGRAM" --virtual-keyboard --capture reports.txt 2> program.log &
+  pid=$!
+  timeout 20 xdotool search --sync --onlyvisible --name "^Q3 Keyboard Configurator$" >/dev/null
+  sleep 2
+  click() { xdotool mousemove $1 click 1; sleep 0.6; }
+  shot() { import -window root -crop 1000x600+0+0 +repage "$1"; }
+  click "$MACRO_MENU"
+  click "$FILE_1"
+  click "$RECORD"
+  xdotool key --delay 100 a b
+  sleep 0.5
+  click "$STOP"
+  click "$STEP_2"
+  click "$DELAY_FIELD"
+  xdotool key ctrl+a
+  xdotool type --delay 100 50
+  xdotool key Return
+  sleep 0.3
+  click "$ADD_DELAY"
+  click "$STEP_2"
+  click "$COPY"
+  shot macropage.png
+  click "$FILE_2"
+  click "$PASTE"
+  click "$KEY_MENU"
+  click "$GAMING_MODE"
+  click "$F5"
+  click "$CATEGORIES"
+  click "$MACRO_ENTRY"
+  click "$CHOOSER"
+  click "$FIRST_FILE"
+  click "$APPLY"
+  sleep 1
+  xdotool mousemove $PROFILE_2 click 3
+  sleep 0.6
+  click "$RESET_ENTRY"
+  click "$PROFILE_2"
+  sleep 1
+  click "$APPLY"
+  sleep 1
+  shot profilereset.png
+  kill -TERM "$pid"
+  wait "$pid"
+'
+# One report a line: "<ms> <cmd|evt> <direction> <hex bytes>"; the commands.
+cut -d" " -f2- reports.txt | grep -v "^evt" > commands.txt
+# The N reports after the last feature report PACKET.
+last_after() {
+  awk -v packet="cmd feature-out $1" -v n="$2" '
+    $0 == packet { got = 0; delete lines; seen = 1; next }
+    seen && got < n { lines[got++] = $0 }
+    END { for (i = 0; i < got; ++i) print lines[i] }' commands.txt
+}
+zeros() { printf ' 00%.0s' $(seq "$1"); }
+
+# "Macro. 001", slot 0: header, A down, A up, 50 ms (5 units), B down, B up,
+# end, every word low byte first; 16 bytes and 48 zeros in the first report.
+macro1="cmd out 00 01 00 04 01 04 81 00 7F 05 00 05 01 05 81 00 00$(zeros 48)"
+[ "$(last_after "00 10 00 00 00 00 55 AA 00" 2)" = "$macro1
+cmd out 00$(zeros 64)" ] || fail "macro 1 download: $(last_after '00 10 00 00 00 00 55 AA 00' 2)"
+# "Macro. 002", slot 1: the copied delay.
+macro2="cmd out 00 01 00 00 7F 05 00 00 00$(zeros 56)"
+[ "$(last_after "00 10 00 01 00 00 55 AA 00" 1)" = "$macro2" ] ||
+  fail "macro 2 download: $(last_after '00 10 00 01 00 00 55 AA 00' 1)"
+# F5 (slot 5) carries macro slot 0 with play mode 1: 4100.
+grep -q "^cmd out 00 29 00 3A 00 3B 00 3C 00 3D 00 00 41 " commands.txt ||
+  fail "key matrix with the macro on F5: $(grep -A1 '00 0C 00' commands.txt | head -2)"
+# Exactly one profile switch, to profile 2 (index 1).
+[ "$(grep "^cmd feature-out 00 21 " commands.txt)" = "cmd feature-out 00 21 01 00 00 00 55 AA 00" ] ||
+  fail "profile switch: $(grep '^cmd feature-out 00 21 ' commands.txt || true)"
+# After the switch the key page holds the factory codes: Esc 29, F1 … F5.
+[ "$(last_after "00 0C 00 00 00 00 55 AA 00" 1 | cut -d" " -f4-15)" = \
+  "29 00 3A 00 3B 00 3C 00 3D 00 3E 00" ] ||
+  fail "key matrix after the reset: $(last_after '00 0C 00 00 00 00 55 AA 00' 1)"
+# The files: the steps, and profile 2's key codes as the factory's.
+library="$program_dir/modules/macro"
+for step in "0=A    [Down]" "1=A      [Up]" "2=50   [Delay]" "3=B    [Down]" "4=B      [Up]"; do
+  grep -qxF "$step" "$library/Macro. 001.bin" || fail "Macro. 001.bin lacks $step"
+done
+grep -qxF "0=50   [Delay]" "$library/Macro. 002.bin" || fail "Macro. 002.bin: $(cat "$library/Macro. 002.bin")"
+keys() { sed -n '/^\[keydefine0\]$/,/^\[/p' "$1" | sort; }
+[ "$(keys "$setting/p2.bin")" = "$(keys "$setting/pD.bin")" ] || fail "profile 2 is not the factory's"
+if [ -n "$keep" ]; then
+  cp macropage.png "$keep/macropage.png"
+  cp profilereset.png "$keep/profilereset.png"
+fi
+echo "macropage_under_xvfb: recording, delay, copy, assignment and profile reset reach the keyboard"
