@@ -14,7 +14,7 @@
 #   and profilereset.png (the key page of profile 2 after the reset).
 set -euo pipefail
 build_bin=$(dirname "$(readlink -f "$1")")
-keep=${2:-}
+keep=${2:+$(readlink -f "$2")}
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
