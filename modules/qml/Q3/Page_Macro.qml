@@ -226,6 +226,19 @@ Item {
         insertSteps([entry])
     }
 
+    function toolEnabled(tool) {
+        return tool === pasteTool ? scrapbook !== "" && hasFile : hasStep
+    }
+
+    function runTool(tool) {
+        switch (tool) {
+        case deleteTool: deleteStep(); break
+        case cutTool: cutStep(); break
+        case pasteTool: pasteStep(); break
+        case copyTool: copyStep(); break
+        }
+    }
+
     // Ends a rename (completing it) and commits a delay being typed.
     function lostFocus() {
         fl_MacroFile.stopEditFileName()
@@ -480,19 +493,6 @@ Item {
                     color: mainIten.globalSetting_color
                 }
             }
-        }
-    }
-
-    function toolEnabled(tool) {
-        return tool === pasteTool ? scrapbook !== "" && hasFile : hasStep
-    }
-
-    function runTool(tool) {
-        switch (tool) {
-        case deleteTool: deleteStep(); break
-        case cutTool: cutStep(); break
-        case pasteTool: pasteStep(); break
-        case copyTool: copyStep(); break
         }
     }
 
