@@ -40,7 +40,7 @@ german=$((german - 1))
 # settings panel's page starts at (5, 27); drop-down entry i lies 22 + 22 i
 # pixels below its header.
 export SETTINGS="35 12" CLOSE="965 12" SKIN="219 60" SKIN2="219 104" LANGUAGE="219 159"
-export LANGUAGE_ENTRY_Y0=181 LARGER="218 249" BACKGROUND="219 192" RESET="242 413" APPLY="281 413"
+export LANGUAGE_ENTRY_Y0=181 LARGER="218 249" BACKGROUND="219 192" RESET="254 413" APPLY="285 413"
 export PROGRAM="$program_dir/q3config" PICTURE="$picture" GERMAN=$german SETTINGS_FILE="$settings"
 
 cd "$work/run"

@@ -2,13 +2,18 @@
 // the objects the program publishes: `ui_View` (the backend, wired to the
 // virtual keyboard), `hid` and `ui_Ctl`, all belonging to a real main window
 // that works on a private copy of the data tree, and `dialogProbe`, which
-// answers the backend's file choosers and records its warnings. The scene's
-// files are available from the resources as "qrc:/modules/qml/…".
+// answers the backend's file choosers and records its warnings; `soundProbe`
+// counts the sound cues started, `pictureFiles` writes picture files of any
+// size and `settingsProbe` reads and edits the data files on disk. The
+// scene's files are available from the resources as "qrc:/modules/qml/…".
 #include "dialogprobe.h"
 #include "keyboardprobe.h"
 #include "myqquickview.h"
+#include "picturefiles.h"
 #include "programdirectory.h"
 #include "scenegraph.h"
+#include "settingsprobe.h"
+#include "soundprobe.h"
 #include "testsupport.h"
 #include "ui_controler.h"
 #include "virtualkeyboard.h"
@@ -40,6 +45,7 @@ public slots:
         window->checkDevice();
         window->controller->view->setDialogs(&dialogs);
         probe = std::make_unique<KeyboardProbe>(*keyboard);
+        sounds = std::make_unique<SoundProbe>(*window->controller->view->soundCues());
     }
 
     void qmlEngineAvailable(QQmlEngine* engine)
@@ -51,11 +57,15 @@ public slots:
         context->setContextProperty("virtualKeyboard", keyboard.get());
         context->setContextProperty("keyboardProbe", probe.get());
         context->setContextProperty("dialogProbe", &dialogs);
+        context->setContextProperty("soundProbe", sounds.get());
+        context->setContextProperty("pictureFiles", &pictures);
+        context->setContextProperty("settingsProbe", &settingsFiles);
     }
 
     void cleanupTestCase()
     {
         probe.reset();
+        sounds.reset();
         window.reset();
         keyboard.reset();
     }
@@ -66,6 +76,9 @@ private:
     std::unique_ptr<VirtualKeyboard> keyboard;
     std::unique_ptr<Widget> window;
     std::unique_ptr<KeyboardProbe> probe;
+    std::unique_ptr<SoundProbe> sounds;
+    PictureFiles pictures;
+    SettingsProbe settingsFiles;
 };
 
 int main(int argc, char** argv)
