@@ -10,6 +10,8 @@
 #include <QThread>
 #include <array>
 #include <atomic>
+#include <condition_variable>
+#include <mutex>
 
 class HidBackend;
 class DeviceEventSink;
@@ -62,9 +64,11 @@ public:
     static constexpr int QueryReadTimeoutMs = 500;
     // Time-out of one read of the event loop.
     static constexpr int EventReadTimeoutMs = 500;
-    // Token wait: at most this many checks, each followed by a pause.
-    static constexpr int TokenChecks = 255;
-    static constexpr int TokenPauseMs = 8;
+    // Token wait: about 2 s (255 pauses of 8 ms). The waiting GUI thread
+    // handles its events every 8 ms and takes the token the moment a transfer
+    // gives it back, so that queued writes follow each other closely.
+    static constexpr int TokenWaitMs = 255 * 8;
+    static constexpr int TokenEventsEveryMs = 8;
     // Pause after every output report.
     static constexpr int OutputReportPauseMs = 8;
 
@@ -130,6 +134,9 @@ private:
     HidDevice* commandHandle = nullptr;
     HidDevice* eventHandle = nullptr;
     std::atomic<bool> idle{true};
+    // Wakes a token wait as soon as a transfer gives the token back.
+    std::mutex tokenMutex;
+    std::condition_variable tokenReturned;
     std::atomic<bool> running{false};
     QFuture<void> loopFuture;
     QFuture<void> writeFuture;

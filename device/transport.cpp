@@ -6,20 +6,33 @@
 #include "languagepackvalid.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QtConcurrent>
 #include <cstring>
 #include <vector>
 
 bool Hid_Thread::waitIdle()
 {
-    for (int check = 0; check < TokenChecks; ++check) {
+    QElapsedTimer waited;
+    waited.start();
+    qint64 eventsHandledAt = 0;
+    for (;;) {
         bool expected = true;
         if (idle.compare_exchange_strong(expected, false))
             return true;
-        QThread::msleep(TokenPauseMs);
-        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        const qint64 now = waited.elapsed();
+        if (now >= TokenWaitMs)
+            return false;
+        if (now - eventsHandledAt >= TokenEventsEveryMs) {
+            QCoreApplication::processEvents(QEventLoop::AllEvents);
+            eventsHandledAt = waited.elapsed();
+            continue;
+        }
+        const qint64 untilEvents = eventsHandledAt + TokenEventsEveryMs - now;
+        std::unique_lock<std::mutex> lock(tokenMutex);
+        tokenReturned.wait_for(lock, std::chrono::milliseconds(untilEvents),
+                               [this] { return idle.load(); });
     }
-    return false;
 }
 
 void Hid_Thread::closeCommandPort()
@@ -34,7 +47,11 @@ void Hid_Thread::closeCommandPort()
 bool Hid_Thread::finishTransfer(bool result)
 {
     closeCommandPort();
-    idle = true;
+    {
+        std::lock_guard<std::mutex> lock(tokenMutex);
+        idle = true;
+    }
+    tokenReturned.notify_all();
     return result;
 }
 

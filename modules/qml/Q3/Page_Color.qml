@@ -262,9 +262,14 @@ Item {
         ui_View.ui_30H_SetColor(colours)
         var t = ui_View.ui_88H_GetLEDType()
         var type = isEffect || isPicture ? effectIndex : storedType(t)
+        // The shown picture first: its planes travel while the other four
+        // are stored.
+        var shownPicture = type - firstPicture
+        if (shownPicture >= 0 && shownPicture < pictureCount)
+            ui_View.ui_12H_SetUserPicture(shownPicture, 0, _eft_Ctrl.getPic(shownPicture + 1))
         for (var p = 0; p < pictureCount; ++p) {
-            var picture = _eft_Ctrl.getPic(p + 1)
-            ui_View.ui_12H_SetUserPicture(p, type === firstPicture + p ? 0 : 255, picture)
+            if (p !== shownPicture)
+                ui_View.ui_12H_SetUserPicture(p, 255, _eft_Ctrl.getPic(p + 1))
         }
         t = ui_View.ui_88H_GetLEDType()
         var brightness = Math.round(brightnessLevel * deviceBrightnessMax / levels)
