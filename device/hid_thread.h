@@ -54,6 +54,9 @@ public:
     uint currentDevice() const { return curDevice; }
     bool isIdle() const { return idle.load(); }
     bool isEventLoopRunning() const { return running.load(); }
+    // Transfers that failed (a report the keyboard did not take or give)
+    // since the worker was made.
+    int failedTransfers() const { return failures.load(); }
 
     void startEventLoop(uint index);
     void stopEventLoop(); // clears `running` and waits for the loop task
@@ -138,6 +141,7 @@ private:
     std::mutex tokenMutex;
     std::condition_variable tokenReturned;
     std::atomic<bool> running{false};
+    std::atomic<int> failures{0};
     QFuture<void> loopFuture;
     QFuture<void> writeFuture;
     CommandPacket commandReport;

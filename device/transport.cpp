@@ -46,6 +46,8 @@ void Hid_Thread::closeCommandPort()
 // Ends a transfer on every path: port closed, token given back.
 bool Hid_Thread::finishTransfer(bool result)
 {
+    if (!result)
+        ++failures;
     closeCommandPort();
     {
         std::lock_guard<std::mutex> lock(tokenMutex);

@@ -1,4 +1,5 @@
 #include "capturefile.h"
+#include "cli.h"
 #include "commandline.h"
 #include "dataroots.h"
 #include "globalinputhook.h"
@@ -53,9 +54,15 @@ DeviceAccess openDeviceAccess(bool useVirtualKeyboard)
 
 int main(int argc, char* argv[])
 {
+    // A command (`q3config info` …) runs without a window, also without a display.
+    const bool command = argc > 1 && Cli::isCommand(QString::fromLocal8Bit(argv[1]));
+    if (command)
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     chooseSceneGraphBackend();
     QApplication app(argc, argv);
     app.setApplicationName("q3config");
+    if (command)
+        return Cli::runProgram(app.arguments().mid(1), QStringLiteral(Q3_INSTALLED_DATA));
 
     const CommandLine options = CommandLine::parse(app.arguments());
     if (options.outcome == CommandLine::Outcome::ShowHelp) {
