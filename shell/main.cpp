@@ -4,6 +4,7 @@
 #include "dataroots.h"
 #include "globalinputhook.h"
 #include "inputforwarding.h"
+#include "inputsourcechoice.h"
 #include "myqquickview.h"
 #include "programdirectory.h"
 #include "quitonsignal.h"
@@ -123,7 +124,10 @@ int main(int argc, char* argv[])
             window.activateWindow();
         });
         window.checkDevice();
-        GlobalInputHook hooks(window.controller->view->layoutType() == 0);
+        InputSourceChoice source = InputSourceChoice::choose(app.platformName(), &window);
+        std::fprintf(stderr, "q3config: %s\n", qPrintable(source.description));
+        GlobalInputHook hooks(window.controller->view->layoutType() == 0,
+                              std::move(source.platform));
         hooks.setKeyboardCallback(forwardKeyToScene, &window);
         hooks.setMouseCallback(forwardMouseButtonToScene, &window);
         window.showNormal();

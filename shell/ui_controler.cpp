@@ -3,6 +3,7 @@
 #include "dataroots.h"
 #include "myqquickview.h"
 #include "widget.h"
+#include "windowmove.h"
 
 #include <QQmlContext>
 #include <QQuickItem>
@@ -48,15 +49,17 @@ void Ui_Controler::onMinimize()
         window->close();
 }
 
+// While the platform moves the window (see WindowMove), the offsets are not
+// applied.
 void Ui_Controler::onXChanged(int x)
 {
-    if (window)
+    if (window && WindowMove::of(window)->movesByOffsets())
         window->move(window->x() + x, window->y());
 }
 
 void Ui_Controler::onYChanged(int y)
 {
-    if (window)
+    if (window && WindowMove::of(window)->movesByOffsets())
         window->move(window->x(), window->y() + y);
 }
 

@@ -28,7 +28,8 @@ for library in libc6 libqt6core6 libqt6gui6 libqt6quick6 libqt6quickwidgets6 lib
     fail "Depends lacks a computed $library: $depends"
 done
 # Loaded at run time, invisible to dpkg-shlibdeps.
-for runtime in qt6-qpa-plugins qml6-module-qtquick qml6-module-qtqml qml6-module-qtqml-workerscript \
+for runtime in qt6-qpa-plugins qt6-wayland qml6-module-qtquick qml6-module-qtqml \
+               qml6-module-qtqml-workerscript \
                gstreamer1.0-plugins-base gstreamer1.0-plugins-good; do
   echo "$depends" | grep -q -E "(^|, )$runtime(,|$)" || fail "Depends lacks $runtime: $depends"
 done
