@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QQuickItem>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -26,10 +27,13 @@
 
 namespace {
 
-void settle(QApplication& app, int ms)
+// Runs the event loop for `ms`. Not through QApplication::quit, which
+// closes every window.
+void settle(QApplication&, int ms)
 {
-    QTimer::singleShot(ms, &app, &QCoreApplication::quit);
-    app.exec();
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
 }
 
 constexpr double OutputReportPauseMs = 8.0;

@@ -5,9 +5,11 @@
 #include "widget.h"
 #include "windowmove.h"
 
+#include <QEvent>
 #include <QQmlContext>
 #include <QQuickItem>
 #include <QSettings>
+#include <QWidget>
 
 namespace {
 
@@ -41,6 +43,24 @@ Ui_Controler::Ui_Controler(Widget* window, const QUrl& scene)
 
     window->resize(view->size());
     window->setWindowTitle(windowTitleFromSettings());
+    window->installEventFilter(this);
+}
+
+bool Ui_Controler::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == window && (event->type() == QEvent::Show || event->type() == QEvent::Hide ||
+                              event->type() == QEvent::WindowStateChange))
+        updateWindowShown();
+    return QObject::eventFilter(watched, event);
+}
+
+void Ui_Controler::updateWindowShown()
+{
+    const bool nowShown = window && window->isVisible() && !window->isMinimized();
+    if (nowShown == shown)
+        return;
+    shown = nowShown;
+    emit windowShownChanged();
 }
 
 void Ui_Controler::onMinimize()

@@ -154,6 +154,25 @@ private slots:
         QCOMPARE(window.pos(), QPoint(85, 207));
     }
 
+    // The scene learns whether anyone can see it: shown, minimised, hidden.
+    void controllerTellsWhetherTheWindowIsShown()
+    {
+        VirtualKeyboard keyboard;
+        Widget window(keyboard, nullptr, RecordingRoot);
+        QVERIFY(!window.controller->windowShown());
+        QSignalSpy changes(window.controller, &Ui_Controler::windowShownChanged);
+        window.show();
+        QVERIFY(window.controller->windowShown());
+        window.showMinimized();
+        QVERIFY(!window.controller->windowShown());
+        window.showNormal();
+        QVERIFY(window.controller->windowShown());
+        window.hide();
+        QVERIFY(!window.controller->windowShown());
+        QCOMPARE(changes.count(), 4);
+        QCOMPARE(window.controller->property("windowShown").toBool(), false);
+    }
+
     void setBusyForwardsTheTime_data()
     {
         QTest::addColumn<int>("time");

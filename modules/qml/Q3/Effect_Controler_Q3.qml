@@ -85,9 +85,11 @@ Item {
         [7, 21, 28, 42, 49, 63, 70],
         [10, 15, 20, 25, 30, 35, 40]
     ]
-    // A timer never fires more often than the screen shows frames; shorter
-    // intervals run several ticks per frame, so an effect keeps its speed.
-    readonly property int frameMs: 16
+    // The preview is drawn at most 30 times a second, half the frame rate of
+    // the screen: enough for lights that blink and fade, and half the cost of
+    // redrawing every label. Shorter intervals run several ticks per drawing,
+    // so an effect keeps its speed.
+    readonly property int frameMs: 33
     // After a stall at most this many ticks are caught up in one frame.
     readonly property int maxTicksPerFrame: 8
 
