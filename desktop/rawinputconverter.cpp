@@ -4,21 +4,6 @@
 
 using namespace WinInput;
 
-namespace {
-
-// X pointer button numbers.
-constexpr unsigned XButtonLeft = 1;
-constexpr unsigned XButtonMiddle = 2;
-constexpr unsigned XButtonRight = 3;
-constexpr unsigned XButtonWheelUp = 4;
-constexpr unsigned XButtonWheelDown = 5;
-constexpr unsigned XButtonWheelLeft = 6;
-constexpr unsigned XButtonWheelRight = 7;
-constexpr unsigned XButtonBack = 8;
-constexpr unsigned XButtonForward = 9;
-
-} // namespace
-
 std::optional<RawInputConverter::KeyboardInput> RawInputConverter::keyEvent(unsigned xKeycode,
                                                                             bool pressed)
 {
@@ -66,20 +51,20 @@ std::optional<RawInputConverter::KeyboardInput> RawInputConverter::keyEvent(unsi
 std::optional<quint32> RawInputConverter::buttonMessage(unsigned xButton, bool pressed)
 {
     switch (xButton) {
-    case XButtonLeft:
+    case XButton::Left:
         return pressed ? WM_LBUTTONDOWN : WM_LBUTTONUP;
-    case XButtonMiddle:
+    case XButton::Middle:
         return pressed ? WM_MBUTTONDOWN : WM_MBUTTONUP;
-    case XButtonRight:
+    case XButton::Right:
         return pressed ? WM_RBUTTONDOWN : WM_RBUTTONUP;
-    case XButtonWheelUp:
-    case XButtonWheelDown:
+    case XButton::WheelUp:
+    case XButton::WheelDown:
         return pressed ? std::optional<quint32>(WM_MOUSEWHEEL) : std::nullopt;
-    case XButtonWheelLeft:
-    case XButtonWheelRight:
+    case XButton::WheelLeft:
+    case XButton::WheelRight:
         return pressed ? std::optional<quint32>(WM_MOUSEHWHEEL) : std::nullopt;
-    case XButtonBack:
-    case XButtonForward:
+    case XButton::Back:
+    case XButton::Forward:
         return pressed ? WM_XBUTTONDOWN : WM_XBUTTONUP;
     default:
         return std::nullopt;

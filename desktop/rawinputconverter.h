@@ -4,6 +4,19 @@
 
 #include <optional>
 
+// X pointer button numbers.
+namespace XButton {
+constexpr unsigned Left = 1;
+constexpr unsigned Middle = 2;
+constexpr unsigned Right = 3;
+constexpr unsigned WheelUp = 4;
+constexpr unsigned WheelDown = 5;
+constexpr unsigned WheelLeft = 6;
+constexpr unsigned WheelRight = 7;
+constexpr unsigned Back = 8;
+constexpr unsigned Forward = 9;
+} // namespace XButton
+
 // Turns X11 raw key and button events into the inputs Windows gives the
 // low-level hooks: key-down and key-up messages (the WM_SYSKEY… forms while
 // Alt is held, and for F10) with the PC scan code and the extended, Alt and

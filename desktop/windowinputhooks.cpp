@@ -14,26 +14,20 @@ namespace {
 constexpr HookHandle KeyboardHookHandle = 1;
 constexpr HookHandle MouseHookHandle = 2;
 
-// X pointer button numbers of the buttons Qt names.
-constexpr unsigned XButtonLeft = 1;
-constexpr unsigned XButtonMiddle = 2;
-constexpr unsigned XButtonRight = 3;
-constexpr unsigned XButtonBack = 8;
-constexpr unsigned XButtonForward = 9;
-
+// The X pointer button of the buttons Qt names; 0 for others.
 unsigned xButton(Qt::MouseButton button)
 {
     switch (button) {
     case Qt::LeftButton:
-        return XButtonLeft;
+        return XButton::Left;
     case Qt::MiddleButton:
-        return XButtonMiddle;
+        return XButton::Middle;
     case Qt::RightButton:
-        return XButtonRight;
+        return XButton::Right;
     case Qt::BackButton:
-        return XButtonBack;
+        return XButton::Back;
     case Qt::ForwardButton:
-        return XButtonForward;
+        return XButton::Forward;
     default:
         return 0;
     }

@@ -34,6 +34,27 @@ struct FakeSystemMove
     }
 };
 
+// The program's window on the recording scene, its platform move faked.
+struct DragWindow
+{
+    VirtualKeyboard keyboard;
+    Widget window{keyboard, nullptr, RecordingRoot};
+    FakeSystemMove platform;
+
+    explicit DragWindow(bool accepts)
+    {
+        platform.accepts = accepts;
+        WindowMove::of(&window)->setSystemMove(platform.function());
+        window.move(100, 200);
+    }
+    // Shows the window; false when it is not exposed.
+    bool show()
+    {
+        window.show();
+        return QTest::qWaitForWindowExposed(&window);
+    }
+};
+
 void press(Widget& window, QPoint at)
 {
     QTest::mousePress(window.windowHandle(), Qt::LeftButton, {}, at);
@@ -57,13 +78,10 @@ private slots:
     // per press.
     void refusedMoveFollowsTheOffsets()
     {
-        VirtualKeyboard keyboard;
-        Widget window(keyboard, nullptr, RecordingRoot);
-        FakeSystemMove platform;
-        WindowMove::of(&window)->setSystemMove(platform.function());
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.move(100, 200);
+        DragWindow drag(false);
+        QVERIFY(drag.show());
+        Widget& window = drag.window;
+        const FakeSystemMove& platform = drag.platform;
         const QPoint start = window.pos();
         press(window, {50, 50});
         window.controller->onXChanged(-15);
@@ -83,14 +101,10 @@ private slots:
     // until the next press asks again.
     void acceptedMoveIgnoresTheOffsets()
     {
-        VirtualKeyboard keyboard;
-        Widget window(keyboard, nullptr, RecordingRoot);
-        FakeSystemMove platform;
-        platform.accepts = true;
-        WindowMove::of(&window)->setSystemMove(platform.function());
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.move(100, 200);
+        DragWindow drag(true);
+        QVERIFY(drag.show());
+        Widget& window = drag.window;
+        FakeSystemMove& platform = drag.platform;
         const QPoint start = window.pos();
         press(window, {50, 50});
         window.controller->onXChanged(-15);
@@ -108,16 +122,11 @@ private slots:
     // A window that is not shown has nothing the platform could move.
     void hiddenWindowMovesByOffsets()
     {
-        VirtualKeyboard keyboard;
-        Widget window(keyboard, nullptr, RecordingRoot);
-        FakeSystemMove platform;
-        platform.accepts = true;
-        WindowMove::of(&window)->setSystemMove(platform.function());
-        window.move(100, 200);
-        window.controller->onXChanged(-15);
-        window.controller->onYChanged(7);
-        QCOMPARE(window.pos(), QPoint(85, 207));
-        QVERIFY(platform.requests.isEmpty());
+        DragWindow drag(true);
+        drag.window.controller->onXChanged(-15);
+        drag.window.controller->onYChanged(7);
+        QCOMPARE(drag.window.pos(), QPoint(85, 207));
+        QVERIFY(drag.platform.requests.isEmpty());
     }
 
     // The real scene: a press on the drag region and a mouse move reach the
