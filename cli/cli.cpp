@@ -29,9 +29,10 @@ bool isCommand(const QString& argument)
     return Request::commands().contains(argument);
 }
 
-int execute(const QStringList& arguments, HidBackend& backend, Console& console)
+int execute(const QStringList& arguments, HidBackend& backend, Console& console,
+            const QString& callerDirectory)
 {
-    const Request request = Request::parse(arguments);
+    const Request request = Request::parse(arguments, callerDirectory);
     if (!request.error.isEmpty())
         return console.fail(Exit::Usage, request.command, request.error);
     if (request.help) {
@@ -75,10 +76,11 @@ int runProgram(const QStringList& arguments, const QString& installedData)
 {
     qInstallMessageHandler(keepSevereMessages);
     Console console;
-    const Request request = Request::parse(arguments);
+    const QString callerDirectory = QDir::currentPath();
+    const Request request = Request::parse(arguments, callerDirectory);
     if (!request.error.isEmpty() || request.help) {
         VirtualKeyboard unused;
-        const int result = execute(arguments, unused, console);
+        const int result = execute(arguments, unused, console, callerDirectory);
         printConsole(console);
         return result;
     }
@@ -128,7 +130,7 @@ int runProgram(const QStringList& arguments, const QString& installedData)
         }
         capture.attach(*virtualKeyboard);
     }
-    const int result = execute(arguments, *backend, console);
+    const int result = execute(arguments, *backend, console, callerDirectory);
     if (virtualKeyboard)
         virtualKeyboard->setCaptureSink({});
     printConsole(console);

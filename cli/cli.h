@@ -15,7 +15,9 @@ bool isCommand(const QString& argument);
 
 // Runs one command line (`arguments` without the program name) on `backend`.
 // The data roots and the current directory must be set up.
-int execute(const QStringList& arguments, HidBackend& backend, Console& console);
+// Relative file names are taken from `callerDirectory`.
+int execute(const QStringList& arguments, HidBackend& backend, Console& console,
+            const QString& callerDirectory);
 
 // The whole program for a command line: data roots, the one-program guard,
 // the user data folder, the HID layer and the capture, then `execute`;

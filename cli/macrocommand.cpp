@@ -93,7 +93,7 @@ int macro(const Request& request, KeyboardSession& session, Console& console)
         return Exit::Done;
     }
 
-    const QString path = words[2];
+    const QString path = request.filePath(2);
     if (action == QLatin1String("export")) {
         QString error;
         if (QFileInfo::exists(path))
@@ -102,7 +102,7 @@ int macro(const Request& request, KeyboardSession& session, Console& console)
                 QStringLiteral("%1 exists; remove it or choose another name").arg(path));
         if (!canWrite(path, error))
             return console.fail(Exit::Failed, command, error);
-        session.answerFileChoosers(QFileInfo(path).absoluteFilePath());
+        session.answerFileChoosers(path);
         view.saveMacroIniToFile(name);
         if (!isMacroFile(path))
             return console.fail(Exit::Failed, command,
@@ -117,7 +117,7 @@ int macro(const Request& request, KeyboardSession& session, Console& console)
                                            "or the window's macro page")
                                 .arg(path));
     const QByteArray wanted = fileContents(path);
-    session.answerFileChoosers(QFileInfo(path).absoluteFilePath());
+    session.answerFileChoosers(path);
     view.loadMacroIniFromFile(name);
     const QString file = DataRoots::current().macroDirectory() + '/' + name + ".bin";
     if (fileContents(file) != wanted)

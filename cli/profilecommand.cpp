@@ -73,7 +73,7 @@ int profile(const Request& request, KeyboardSession& session, Console& console)
     if (!parseNumber(words[1], 1, count, QStringLiteral("profile"), number, error))
         return console.fail(Exit::Usage, command, error);
     const int index = number - 1;
-    const QString path = words.value(2);
+    const QString path = request.filePath(2);
 
     if (action == QLatin1String("set")) {
         if (!found)
@@ -84,7 +84,15 @@ int profile(const Request& request, KeyboardSession& session, Console& console)
     if (action == QLatin1String("export")) {
         if (!canWrite(path, error))
             return console.fail(Exit::Failed, command, error);
-        session.answerFileChoosers(QFileInfo(path).absoluteFilePath());
+        QSettings* stored = view.profileSettings(index);
+        stored->sync();
+        if (!QFileInfo::exists(stored->fileName()))
+            return console.fail(Exit::Failed, command,
+                                QStringLiteral("profile %1 has nothing saved yet; choose it once "
+                                               "(q3config profile set %1) or reset it (q3config "
+                                               "profile reset %1), then export it")
+                                    .arg(number));
+        session.answerFileChoosers(path);
         view.saveProfile(index);
         const QString source = view.profileSettings(index)->fileName();
         if (!QFileInfo::exists(path) || fileContents(path) != fileContents(source))
@@ -101,7 +109,7 @@ int profile(const Request& request, KeyboardSession& session, Console& console)
                                            "export or the window's SAVE")
                                 .arg(path));
     if (action == QLatin1String("import")) {
-        session.answerFileChoosers(QFileInfo(path).absoluteFilePath());
+        session.answerFileChoosers(path);
         view.loadProfile(index);
     } else {
         view.resetProfile(index);

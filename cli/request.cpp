@@ -1,6 +1,6 @@
 #include "request.h"
 
-#include <QFileInfo>
+#include <QDir>
 
 const QStringList& Request::commands()
 {
@@ -24,9 +24,15 @@ QStringList Request::valueOptions(const QString& command)
     return {};
 }
 
-Request Request::parse(const QStringList& arguments)
+QString Request::filePath(int index) const
+{
+    return QDir(callerDirectory).absoluteFilePath(words.value(index));
+}
+
+Request Request::parse(const QStringList& arguments, const QString& callerDirectory)
 {
     Request request;
+    request.callerDirectory = callerDirectory;
     if (arguments.isEmpty() || !commands().contains(arguments.first())) {
         request.error = QStringLiteral("unknown command %1; use one of %2")
                             .arg(arguments.value(0), commands().join(", "));
@@ -76,7 +82,7 @@ Request Request::parse(const QStringList& arguments)
             value = arguments[++i];
         }
         if (name == QLatin1String("capture"))
-            request.capturePath = QFileInfo(value).absoluteFilePath();
+            request.capturePath = QDir(callerDirectory).absoluteFilePath(value);
         else
             request.options.insert(name, value);
     }

@@ -16,11 +16,16 @@ struct Request
     bool json = false;
     bool help = false;
     bool virtualKeyboard = false;
-    QString capturePath; // absolute; empty: no capture
-    QString error;       // set when the line cannot be used
+    QString capturePath;     // absolute; empty: no capture
+    QString error;           // set when the line cannot be used
+    QString callerDirectory; // where relative file names start
+
+    // Word `index` as a file name, absolute.
+    QString filePath(int index) const;
 
     // `arguments` without the program name.
-    static Request parse(const QStringList& arguments);
+    // Relative file names are taken from `callerDirectory`.
+    static Request parse(const QStringList& arguments, const QString& callerDirectory);
     // The commands the tool knows.
     static const QStringList& commands();
     // The value options `command` accepts.

@@ -133,7 +133,7 @@ struct CliRig
             argument.replace("%DIR%", dir.path());
         console = {};
         keyboard.clearCapture();
-        return Cli::execute(arguments, keyboard, console);
+        return Cli::execute(arguments, keyboard, console, QDir::currentPath());
     }
 
     // Every write command (code below 80H) with the payload that followed it.
@@ -412,6 +412,9 @@ private slots:
             << QStringList{"profile", "export", "1", "/nonexistent/p1.pf"} << 1
             << "/nonexistent/p1.pf"
             << "folder";
+        QTest::newRow("a profile never saved")
+            << QStringList{"profile", "export", "3", "%DIR%/p3.pf"} << 1 << "profile 3"
+            << "profile reset 3";
         QTest::newRow("macro over an existing file")
             << QStringList{"macro", "export", "Macro. 003", "%DIR%/notes.pf"} << 1 << "notes.pf"
             << "another name";
@@ -429,6 +432,7 @@ private slots:
         QFETCH(QString, allowed);
         CliRig rig;
         rig.writeFile("notes.pf", "these are my notes\n");
+        QFile::remove(rig.path("modules/setting/p3.bin"));
         const QMap<QString, QByteArray> before = rig.files();
         QCOMPARE(rig.run(arguments), exitCode);
         QCOMPARE(rig.console.err.count('\n'), 1);
