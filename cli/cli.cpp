@@ -98,8 +98,9 @@ int runProgram(const QStringList& arguments, const QString& installedData)
                             QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation));
     if (!instance.acquire()) {
         console.fail(Exit::Failed, request.command,
-                     QStringLiteral("q3config is running with the data in %1; make the change "
-                                    "in its window, or close it and run the command again")
+                     QStringLiteral("q3config is running with the data in %1 (its window or "
+                                    "another command); make the change in the window, or run "
+                                    "the command again once it has ended")
                          .arg(userFolder));
         printConsole(console);
         return Exit::Failed;

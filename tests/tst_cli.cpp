@@ -466,6 +466,16 @@ private slots:
         QCOMPARE(rig.files(), before);
     }
 
+    void failedTransferExitsWithOne()
+    {
+        CliRig rig;
+        rig.keyboard.failNext(HidCall::Write, HidInterface::Command); // the colour set's payload
+        QCOMPARE(rig.run({"lighting", "--speed", "2"}), Exit::Failed);
+        QVERIFY2(rig.console.err.contains("did not take every report"),
+                 qPrintable(rig.console.err));
+        QCOMPARE(rig.console.err.count('\n'), 1);
+    }
+
     void json()
     {
         CliRig rig;
