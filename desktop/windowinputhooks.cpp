@@ -5,6 +5,7 @@
 #include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
+#include <utility>
 
 using namespace WinInput;
 
@@ -127,9 +128,10 @@ void WindowInputHooks::key(const QKeyEvent& event, bool pressed)
 void WindowInputHooks::releaseHeldKeys()
 {
     const QSet<unsigned> held = std::exchange(heldKeys, {});
+    if (!keyboardProcedure)
+        return;
     for (const unsigned xKeycode : held)
-        if (keyboardProcedure)
-            convertKey(xKeycode, false);
+        convertKey(xKeycode, false);
 }
 
 void WindowInputHooks::convertKey(unsigned xKeycode, bool pressed)
