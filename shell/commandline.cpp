@@ -15,7 +15,10 @@ const QCommandLineOption HelpOption(QStringList{"h", "help"}, "Show this help.")
 
 void addOptions(QCommandLineParser& parser)
 {
-    parser.setApplicationDescription("Configuration utility for the Q3 gaming keyboard.");
+    parser.setApplicationDescription(
+        "Configuration utility for the Q3 gaming keyboard.\n"
+        "Without a window: q3config <command> [options], the commands info, profile,\n"
+        "lighting, colors, keys and macro; q3config <command> --help tells more.");
     parser.addOption(VirtualKeyboardOption);
     parser.addOption(CaptureOption);
     parser.addOption(HelpOption);
