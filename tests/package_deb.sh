@@ -40,6 +40,7 @@ for path in /usr/bin/q3config /usr/lib/udev/rules.d/70-q3config.rules \
             /usr/share/metainfo/io.github.q3config.q3config.metainfo.xml \
             /usr/share/icons/hicolor/scalable/apps/io.github.q3config.q3config.svg \
             /usr/share/man/man1/q3config.1.gz /usr/share/doc/q3config/copyright \
+            /usr/share/bash-completion/completions/q3config \
             /usr/share/doc/q3config/changelog.gz \
             /usr/share/q3config/modules/setting/HWDef.bin \
             /usr/share/q3config/modules/setting/KeyCodeDef.bin \
