@@ -22,3 +22,17 @@ inline void copyTree(const QString& from, const QString& to)
     for (const QString& dir : source.entryList(QDir::Dirs | QDir::NoDotAndDotDot))
         copyTree(source.filePath(dir), to + '/' + dir);
 }
+
+// Makes `copy` a copy of the program's data tree (the current directory's
+// `modules/`, without the user's profiles and macros) and enters it, so that
+// what a test's program writes stays there.
+inline void enterDataCopy(const QString& copy)
+{
+    const QString shipped = QDir::current().filePath("modules");
+    for (const char* dir : {"setting", "i18n", "media", "img"})
+        copyTree(shipped + '/' + dir, copy + "/modules/" + dir);
+    for (const QString& profile : QDir(copy + "/modules/setting").entryList({"p[0-9]*.bin"}))
+        QFile::remove(copy + "/modules/setting/" + profile);
+    QDir(copy).mkpath("modules/macro");
+    QDir::setCurrent(copy);
+}

@@ -12,6 +12,7 @@
 #include "myqquickview.h"
 #include "programdirectory.h"
 #include "scenegraph.h"
+#include "testsupport.h"
 #include "ui_controler.h"
 #include "virtualkeyboard.h"
 #include "widget.h"
@@ -22,6 +23,7 @@
 #include <QMouseEvent>
 #include <QProcess>
 #include <QQuickItem>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
 
@@ -122,8 +124,15 @@ class TestWindowInputHooks : public QObject
 {
     Q_OBJECT
 
+    QTemporaryDir data; // the program's data, written by the backend
+
 private slots:
-    void initTestCase() { QVERIFY(enterProgramDirectory(QCoreApplication::applicationFilePath())); }
+    void initTestCase()
+    {
+        QVERIFY(enterProgramDirectory(QCoreApplication::applicationFilePath()));
+        QVERIFY(data.isValid());
+        enterDataCopy(data.path());
+    }
 
     void keysReachTheScene_data()
     {

@@ -5,6 +5,7 @@
 #include "myqquickview.h"
 #include "programdirectory.h"
 #include "scenegraph.h"
+#include "testsupport.h"
 #include "ui_controler.h"
 #include "virtualkeyboard.h"
 #include "widget.h"
@@ -12,6 +13,7 @@
 
 #include <QApplication>
 #include <QQuickItem>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QWindow>
 
@@ -71,8 +73,15 @@ class TestWindowMove : public QObject
 {
     Q_OBJECT
 
+    QTemporaryDir data; // the program's data, written by the backend
+
 private slots:
-    void initTestCase() { QVERIFY(enterProgramDirectory(QCoreApplication::applicationFilePath())); }
+    void initTestCase()
+    {
+        QVERIFY(enterProgramDirectory(QCoreApplication::applicationFilePath()));
+        QVERIFY(data.isValid());
+        enterDataCopy(data.path());
+    }
 
     // Refused: the offsets move the window, and the platform is asked once
     // per press.
