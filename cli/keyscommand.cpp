@@ -28,15 +28,19 @@ KeyMap keyMapOf(myQQuickView& view)
 }
 
 // The codes of the active profile, slot by slot, as the key page reads them.
-QList<quint16> storedCodes(myQQuickView& view, int slotCount)
+// A profile that holds no key matrix yet (never applied on this computer)
+// has the factory codes: applying zeros would take every key's function away.
+QList<quint16> storedCodes(myQQuickView& view, const KeyMap& map)
 {
     QList<quint16> codes;
-    for (int slot = 0; slot < slotCount; ++slot) {
+    bool anyStored = false;
+    for (int slot = 0; slot < map.matrixSlots(); ++slot) {
         const QVariantList pair = view.getKeydefine(slot);
+        anyStored = anyStored || !pair.isEmpty();
         codes << quint16((pair.value(0).toInt() & LowByte) |
                          ((pair.value(1).toInt() << 8) & 0xFF00));
     }
-    return codes;
+    return anyStored ? codes : map.defaultCodes();
 }
 
 // Macro names without their ".bin".
@@ -165,7 +169,7 @@ int keys(const Request& request, KeyboardSession& session, Console& console)
     if (!session.keyboardFound())
         return keyboardAbsent(command, console);
 
-    QList<quint16> codes = storedCodes(view, map.matrixSlots());
+    QList<quint16> codes = storedCodes(view, map);
     if (action == QLatin1String("list")) {
         QJsonArray list;
         for (const KeyMap::Key& key : map.keys()) {

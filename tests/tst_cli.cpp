@@ -321,6 +321,19 @@ private slots:
         QCOMPARE(rig.profileValue(file, key), value);
     }
 
+    // A profile file without a key matrix starts from the factory codes, never
+    // from zeros.
+    void keysOnAProfileNeverApplied()
+    {
+        CliRig rig;
+        rig.writeFile("modules/setting/p1.bin", "[color]\nledType=2, 27, 3, 1, 4, 69, 91\n");
+        QCOMPARE(rig.run({"keys", "set", "A=B"}), Exit::Done);
+        QByteArray keys = factoryMatrix();
+        keys[2 * 49] = 0x05;
+        QCOMPARE(rig.writes(), matrixWrites(keys));
+        QCOMPARE(rig.profileValue("p1.bin", "keydefine0/0"), QString("41,0"));
+    }
+
     void importReplacesTheProfileFile()
     {
         CliRig rig;
