@@ -72,9 +72,14 @@ void printConsole(const Console& console)
 
 } // namespace
 
+void prepareProcess()
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(keepSevereMessages);
+}
+
 int runProgram(const QStringList& arguments, const QString& installedData)
 {
-    qInstallMessageHandler(keepSevereMessages);
     Console console;
     const QString callerDirectory = QDir::currentPath();
     const Request request = Request::parse(arguments, callerDirectory);

@@ -13,6 +13,10 @@ namespace Cli {
 // Whether the program's first argument names a command.
 bool isCommand(const QString& argument);
 
+// Before the application object exists: no display needed, and only the
+// command's own messages on standard error.
+void prepareProcess();
+
 // Runs one command line (`arguments` without the program name) on `backend`.
 // The data roots and the current directory must be set up.
 // Relative file names are taken from `callerDirectory`.

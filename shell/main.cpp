@@ -58,7 +58,7 @@ int main(int argc, char* argv[])
     // A command (`q3config info` …) runs without a window, also without a display.
     const bool command = argc > 1 && Cli::isCommand(QString::fromLocal8Bit(argv[1]));
     if (command)
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+        Cli::prepareProcess();
     chooseSceneGraphBackend();
     QApplication app(argc, argv);
     app.setApplicationName("q3config");
