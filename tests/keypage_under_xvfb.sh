@@ -16,6 +16,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+export XVFB_SESSION="$(dirname "$(readlink -f "$0")")/xvfbsession.sh"
+source "$XVFB_SESSION"
 
 # Where things are on the 1000x600 window at the top left of the screen: the
 # page area starts at (171, 96), the keyboard picture at (23, 97) in it, the
@@ -27,26 +29,17 @@ export APPLY="779 122"
 
 for skin in 1 2; do
   program_dir="$work/skin$skin/program"
-  mkdir -p "$program_dir"
-  cp "$build_bin/q3config" "$program_dir/"
-  cp -r "$build_bin/modules" "$program_dir/"
-  rm -rf "$program_dir/modules/macro" "$program_dir"/modules/setting/p[0-9]*.bin
-  mkdir -p "$program_dir/modules/macro"
+  copy_program "$build_bin" "$program_dir"
   printf '%s\n' '[config]' 'index=0' 'total=2' 'repeat=1' \
     '[macro]' '0=A    [Down]' '1=A      [Up]' > "$program_dir/modules/macro/Macro. 001.bin"
-  # The skin, and animations off.
-  sed -i -E "s/^1=.*/1=$skin/; s/^3=.*/3=1/" "$program_dir/modules/setting/apConfig.bin"
+  sed -i -E "s/^1=.*/1=$skin/" "$program_dir/modules/setting/apConfig.bin"
   run="$work/skin$skin/run"
   mkdir -p "$run"
   cd "$run"
   export PROGRAM="$program_dir/q3config" SKIN=$skin
   xvfb-run -a -s "-screen 0 1280x800x24" bash -euo pipefail -c '
-    "$PROGRAM" --virtual-keyboard --capture reports.txt 2> program.log &
-    pid=$!
-    timeout 20 xdotool search --sync --onlyvisible --name "^Q3 Keyboard Configurator$" >/dev/null
-    sleep 2
-    click() { xdotool mousemove $1 click 1; sleep 0.6; }
-    shot() { import -window root -crop 1000x600+0+0 +repage "$1"; }
+    source "$XVFB_SESSION"
+    start_program reports.txt
     click "$KEY_MENU"
     click "$GAMING_MODE"
     click "$ESC"

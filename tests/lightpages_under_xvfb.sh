@@ -18,6 +18,8 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+export XVFB_SESSION="$(dirname "$(readlink -f "$0")")/xvfbsession.sh"
+source "$XVFB_SESSION"
 
 # Where things are on the 1000x600 window at the top left of the screen (the
 # colour page at (171, 96), the back-lighting page at (171, 142)).
@@ -30,27 +32,16 @@ export BAND_FROM="238 266" BAND_TO="344 286" BACKLIGHT_EFFECT_2="258 299" BACKLI
 
 for skin in 1 2; do
   program_dir="$work/skin$skin/program"
-  mkdir -p "$program_dir"
-  cp "$build_bin/q3config" "$program_dir/"
-  cp -r "$build_bin/modules" "$program_dir/"
-  rm -rf "$program_dir/modules/macro" "$program_dir"/modules/setting/p[0-9]*.bin
-  mkdir -p "$program_dir/modules/macro"
-  sed -i -E "s/^1=.*/1=$skin/; s/^3=.*/3=1/" "$program_dir/modules/setting/apConfig.bin"
+  copy_program "$build_bin" "$program_dir"
+  sed -i -E "s/^1=.*/1=$skin/" "$program_dir/modules/setting/apConfig.bin"
   run="$work/skin$skin/run"
   mkdir -p "$run"
   cd "$run"
   export PROGRAM="$program_dir/q3config"
   xvfb-run -a -s "-screen 0 1280x800x24" bash -euo pipefail -c '
-    click() { xdotool mousemove $1 click 1; sleep 0.5; }
-    shot() { import -window root -crop 1000x600+0+0 +repage "$1"; }
+    source "$XVFB_SESSION"
     typeInto() { xdotool mousemove $1 click 1 key ctrl+a type "$2"; xdotool key Return; sleep 0.3; }
-    start() {
-      "$PROGRAM" --virtual-keyboard --capture "$1" 2> program.log &
-      pid=$!
-      timeout 20 xdotool search --sync --onlyvisible --name "^Q3 Keyboard Configurator$" >/dev/null
-      sleep 2
-    }
-    start reports.txt
+    start_program reports.txt
     click "$COLOR_MENU"
     click "$CATEGORIES"; click "$EFFECTS"
     click "$SECOND_LIST"; click "$RIPPLE"

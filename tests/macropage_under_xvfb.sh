@@ -19,19 +19,15 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+export XVFB_SESSION="$(dirname "$(readlink -f "$0")")/xvfbsession.sh"
+source "$XVFB_SESSION"
 
 program_dir="$work/program"
-mkdir -p "$program_dir"
-cp "$build_bin/q3config" "$program_dir/"
-cp -r "$build_bin/modules" "$program_dir/"
-rm -rf "$program_dir/modules/macro" "$program_dir"/modules/setting/p[0-9]*.bin
-mkdir -p "$program_dir/modules/macro"
+copy_program "$build_bin" "$program_dir"
 setting="$program_dir/modules/setting"
 # Profile 2 holds B (5) on Esc, everything else as from the factory.
 sed '/^\[keydefine0\]$/,/^\[/ s/^0=41, 0$/0=5, 0/' "$setting/pD.bin" > "$setting/p2.bin"
 grep -q "^0=5, 0$" "$setting/p2.bin" || fail "could not prepare profile 2"
-# Animations off.
-sed -i -E "s/^3=.*/3=1/" "$setting/apConfig.bin"
 
 # Where things are on the 1000x600 window at the top left of the screen: the
 # page area starts at (171, 96), the macro page 46 below it; the file list at
@@ -50,12 +46,8 @@ mkdir -p "$run"
 cd "$run"
 export PROGRAM="$program_dir/q3config"
 xvfb-run -a -s "-screen 0 1280x800x24" bash -euo pipefail -c '
-  "$PROGRAM" --virtual-keyboard --capture reports.txt 2> program.log &
-  pid=$!
-  timeout 20 xdotool search --sync --onlyvisible --name "^Q3 Keyboard Configurator$" >/dev/null
-  sleep 2
-  click() { xdotool mousemove $1 click 1; sleep 0.6; }
-  shot() { import -window root -crop 1000x600+0+0 +repage "$1"; }
+  source "$XVFB_SESSION"
+  start_program reports.txt
   click "$MACRO_MENU"
   click "$FILE_1"
   click "$RECORD"

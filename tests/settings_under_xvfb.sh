@@ -17,17 +17,17 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
+export XVFB_SESSION="$(dirname "$(readlink -f "$0")")/xvfbsession.sh"
+source "$XVFB_SESSION"
 
 program_dir="$work/program"
-mkdir -p "$program_dir" "$work/pictures" "$work/run"
-cp "$build_bin/q3config" "$program_dir/"
-cp -r "$build_bin/modules" "$program_dir/"
-rm -rf "$program_dir/modules/macro" "$program_dir"/modules/setting/p[0-9]*.bin
-mkdir -p "$program_dir/modules/macro"
+mkdir -p "$work/pictures" "$work/run"
+copy_program "$build_bin" "$program_dir"
 settings=$program_dir/modules/setting/apConfig.bin
 factory=$program_dir/modules/setting/apConfigD.bin
-# Animations off in both, so that every slide takes a few milliseconds.
-sed -i -E "s/^3=.*/3=1/" "$settings" "$factory"
+# Animations off in the factory copy too, so that every slide takes a few
+# milliseconds after a reset as well.
+sed -i -E "s/^3=.*/3=1/" "$factory"
 picture="$work/pictures/my background.png"
 convert -size 1000x600 xc:'#FF00FF' "$picture"
 
@@ -55,8 +55,7 @@ xvfb-run -a -s "-screen 0 1280x800x24" bash -euo pipefail -c '
     timeout 20 xdotool search --sync --onlyvisible --name "^Q3 Keyboard Configurator$" > window.txt
     sleep 2
   }
-  click() { xdotool mousemove $1 click 1; sleep 0.6; }
-  shot() { import -window root -crop 1000x600+0+0 +repage "$1"; }
+  source "$XVFB_SESSION"
   entry() { echo "${1%% *} $((LANGUAGE_ENTRY_Y0 + 22 * $2))"; }
 
   # As shipped: the open panel in English.
