@@ -180,5 +180,6 @@ bool MacroLibrary::importFrom(const QString& name, const QString& source)
 
 bool MacroLibrary::exportTo(const QString& name, const QString& target) const
 {
-    return exists(name) && !target.isEmpty() && QFile::copy(fileFor(name), target);
+    return exists(name) && !target.isEmpty() && !QFileInfo::exists(target) &&
+           replaceWithCopy(target, fileFor(name));
 }

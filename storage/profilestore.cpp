@@ -2,9 +2,6 @@
 
 #include "filecopy.h"
 
-#include <QFile>
-#include <QFileInfo>
-
 ProfileStore::ProfileStore(const QString& directory, const QString& factoryDirectory)
     : directory(directory), factoryDirectory(factoryDirectory)
 {
@@ -43,9 +40,7 @@ bool ProfileStore::exportTo(int profile, const QString& target)
     profiles[profile]->sync(); // the export holds what the program shows
     if (isSameFile(fileName(profile), target))
         return true;
-    if (QFile::exists(target))
-        QFile::remove(target);
-    return QFile::copy(fileName(profile), target);
+    return replaceWithCopy(target, fileName(profile));
 }
 
 bool ProfileStore::importFrom(int profile, const QString& source)
