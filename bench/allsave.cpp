@@ -5,36 +5,21 @@
 // The colour page shows a user picture, so the save carries the key matrix,
 // the colour set, the picture's four planes and two lighting records.
 // Usage (under an X server, see bench/run_allsave.sh): bench_allsave [RUNS (5)]
+#include "benchsession.h"
 #include "myqquickview.h"
-#include "programdirectory.h"
 #include "scenegraph.h"
-#include "testsupport.h"
 #include "ui_controler.h"
 #include "virtualkeyboard.h"
-#include "widget.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QQuickItem>
-#include <QSettings>
-#include <QTemporaryDir>
 #include <QTimer>
 #include <algorithm>
 #include <cstdio>
 #include <mutex>
 
 namespace {
-
-// Runs the event loop for `ms`. Not through QApplication::quit, which
-// closes every window.
-void settle(QApplication&, int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
 
 constexpr double OutputReportPauseMs = 8.0;
 
@@ -45,15 +30,7 @@ int main(int argc, char* argv[])
     chooseSceneGraphBackend();
     QApplication app(argc, argv);
     const int runs = app.arguments().value(1, "5").toInt();
-    enterProgramDirectory(QCoreApplication::applicationFilePath());
-    QTemporaryDir data;
-    copyTree(QDir::current().filePath("modules"), data.filePath("modules"));
-    {
-        QSettings settings(data.filePath("modules/setting/apConfig.bin"), QSettings::IniFormat);
-        settings.setValue("common/2", 1); // sound off
-        settings.setValue("common/3", 1); // animations off
-    }
-    QDir::setCurrent(data.path());
+    QuietDataCopy data;
 
     VirtualKeyboard keyboard;
     QElapsedTimer clock;
@@ -71,10 +48,7 @@ int main(int argc, char* argv[])
     });
 
     Widget window(keyboard);
-    window.checkDevice();
-    window.showNormal();
-    window.startUp();
-    settle(app, 1500);
+    startWindow(window);
     QQuickItem* root = window.controller->view->rootObject();
     auto* downItem = root ? root->findChild<QQuickItem*>("downItem") : nullptr;
     auto* colourPage = root ? root->findChild<QQuickItem*>("_Page_Color") : nullptr;
@@ -103,7 +77,7 @@ int main(int argc, char* argv[])
     std::printf("%4s %10s %10s %8s %8s %14s\n", "run", "reports", "floor ms", "took ms", "x floor",
                 "longest stall");
     for (int run = 1; run <= runs; ++run) {
-        settle(app, 2500); // the busy protection of the last run runs out
+        settle(2500); // the busy protection of the last run runs out
         {
             std::lock_guard<std::mutex> lock(guard);
             outputReports = 0;
@@ -115,7 +89,7 @@ int main(int argc, char* argv[])
         longestGapMs = 0;
         QMetaObject::invokeMethod(root, "setProtectUI", Q_ARG(QVariant, 2000));
         QMetaObject::invokeMethod(downItem, "btnTotalApplyClicked");
-        settle(app, 1500);
+        settle(1500);
         std::lock_guard<std::mutex> lock(guard);
         const double floorMs = OutputReportPauseMs * outputReports;
         const double tookMs = double(lastReportMs - clicked) + OutputReportPauseMs;

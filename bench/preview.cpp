@@ -7,21 +7,16 @@
 // 16 ms timer, same scene graph backend, same window size.
 // Usage (under an X server, see bench/run_preview.sh):
 //   bench_preview [SECONDS_PER_EFFECT (20)] [SECONDS_IDLE (30)] [CODES, e.g. 1,6 (all)]
+#include "benchsession.h"
 #include "myqquickview.h"
-#include "programdirectory.h"
 #include "scenegraph.h"
-#include "testsupport.h"
 #include "ui_controler.h"
 #include "virtualkeyboard.h"
-#include "widget.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
-#include <QEventLoop>
 #include <QQuickItem>
 #include <QQuickWidget>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -38,22 +33,13 @@ double cpuSeconds()
            double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
 }
 
-// Runs the event loop for `ms`. Not through QApplication::quit, which
-// closes every window.
-void settle(QApplication&, int ms)
-{
-    QEventLoop loop;
-    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
-    loop.exec();
-}
-
 // Runs the event loop for `seconds` and returns the CPU used as % of a core.
-double measure(QApplication& app, double seconds)
+double measure(double seconds)
 {
     const double cpuBefore = cpuSeconds();
     QElapsedTimer wall;
     wall.start();
-    settle(app, int(seconds * 1000));
+    settle(int(seconds * 1000));
     return 100.0 * (cpuSeconds() - cpuBefore) / (double(wall.elapsed()) / 1000.0);
 }
 
@@ -99,15 +85,7 @@ int main(int argc, char* argv[])
     QList<int> only;
     for (const QString& code : app.arguments().value(3).split(',', Qt::SkipEmptyParts))
         only << code.toInt(nullptr, 16);
-    enterProgramDirectory(QCoreApplication::applicationFilePath());
-    QTemporaryDir data;
-    copyTree(QDir::current().filePath("modules"), data.filePath("modules"));
-    {
-        QSettings settings(data.filePath("modules/setting/apConfig.bin"), QSettings::IniFormat);
-        settings.setValue("common/2", 1); // sound off: the background music costs CPU too
-        settings.setValue("common/3", 1); // animations off: the power-on is quick
-    }
-    QDir::setCurrent(data.path());
+    QuietDataCopy data;
 
     const EffectRow effects[] = {
         {0x00, "static", false},        {0x01, "breathing", false},    {0x02, "marquee", false},
@@ -125,10 +103,7 @@ int main(int argc, char* argv[])
     QList<Result> results;
     {
         Widget window(keyboard);
-        window.checkDevice();
-        window.showNormal();
-        window.startUp();
-        settle(app, 1500);
+        startWindow(window);
         QQuickItem* root = window.controller->view->rootObject();
         auto* pageArea = root ? root->findChild<QQuickItem*>("_fkPage") : nullptr;
         auto* page = root ? root->findChild<QQuickItem*>("_Page_Color") : nullptr;
@@ -138,7 +113,7 @@ int main(int argc, char* argv[])
             return 1;
         }
         QMetaObject::invokeMethod(pageArea, "show", Q_ARG(QVariant, 2));
-        settle(app, 1000);
+        settle(1000);
         // The controls as a user sets them: LOOP, brightness level 7, speed
         // level 7 (speed value 1), the effects category.
         auto control = [&](const char* name) {
@@ -169,21 +144,21 @@ int main(int argc, char* argv[])
             QMetaObject::invokeMethod(page, "playEffect", Q_ARG(QVariant, true));
             if (effect.reactive)
                 typist.start(100);
-            settle(app, 500);
+            settle(500);
             results << Result{
                 QString("0x%1 %2").arg(effect.code, 2, 16, QChar('0')).arg(effect.name),
-                measure(app, perEffect)};
+                measure(perEffect)};
             typist.stop();
         }
         chooseEffect(0x06);
         QMetaObject::invokeMethod(pageArea, "show", Q_ARG(QVariant, 0));
-        settle(app, 1500);
-        results << Result{"wave, colour page hidden", measure(app, idle)};
+        settle(1500);
+        results << Result{"wave, colour page hidden", measure(idle)};
         QMetaObject::invokeMethod(pageArea, "show", Q_ARG(QVariant, 2));
-        settle(app, 1500);
+        settle(1500);
         window.showMinimized();
-        settle(app, 500);
-        results << Result{"wave, window minimised", measure(app, idle)};
+        settle(500);
+        results << Result{"wave, window minimised", measure(idle)};
     }
 
     double floorCpu = 0;
@@ -200,8 +175,8 @@ int main(int argc, char* argv[])
         out.close();
         floorView.setSource(QUrl::fromLocalFile(file));
         floorView.show();
-        settle(app, 1000);
-        floorCpu = measure(app, perEffect);
+        settle(1000);
+        floorCpu = measure(perEffect);
     }
 
     std::printf("%-28s %8s %8s\n", "effect (speed value 1)", "CPU %", "x floor");
