@@ -308,10 +308,6 @@ Item {
         stR[k] = rgb[0]; stG[k] = rgb[1]; stB[k] = rgb[2]; stA[k] = alpha
     }
 
-    function fade(k, by) {
-        stA[k] = Math.max(0, stA[k] - by)
-    }
-
     function darkenAll() {
         for (var k = 0; k < stA.length; ++k)
             stA[k] = 0
