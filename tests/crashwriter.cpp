@@ -6,7 +6,8 @@
 // outcomes and stores the files it watches after each as "ref0/" and "ref1/",
 // prints "ready" and then alternates the two writes for ever. Killed at any
 // moment, every watched file under "work/" must equal its "ref0/" or "ref1/"
-// version. The sources are large so that a kill lands inside a write.
+// version; a watched "any.bin" stands for every "*.bin" file of its folder.
+// The sources are large so that a kill lands inside a write.
 #include "appsettings.h"
 #include "filecopy.h"
 #include "macrolibrary.h"
@@ -24,6 +25,7 @@ namespace {
 
 constexpr int Lines = 20000; // about 1.5 MB per source file
 const QString MacroName = QStringLiteral("Macro. 001");
+const QString OtherMacroName = QStringLiteral("Macro. 002");
 
 // An INI text of `Lines` entries whose values carry `fill`.
 QByteArray iniText(const QByteArray& group, char fill)
@@ -82,6 +84,7 @@ int main(int argc, char** argv)
     profiles.open(1);
     MacroLibrary macros(work + "/macro");
     macros.create();
+    int exports = 0;
     const QString settingsFile = work + "/setting/apConfig.bin";
     const QString settingsFactory = work + "/factory/apConfig.bin";
 
@@ -129,19 +132,32 @@ int main(int argc, char** argv)
           [&](int i) {
               macros.importFrom(MacroName, src + (i ? "/macro1.bin" : "/macro0.bin"));
           }}},
+        {"macro-export",
+         {{"export/any.bin"},
+          [&](int i) {
+              const QString target = work + "/export/" + QString::number(exports++) + ".bin";
+              macros.exportTo(i ? OtherMacroName : MacroName, target);
+          }}},
     };
     if (!modes.contains(mode))
         return 2;
     const Mode& chosen = modes[mode];
     if (mode == "settings-reset")
         replaceWithCopy(settingsFile, settingsFactory);
+    if (mode == "macro-export") {
+        macros.importFrom(MacroName, src + "/macro0.bin");
+        macros.importFrom(macros.create(), src + "/macro1.bin");
+    }
 
     for (int i = 0; i < 2; ++i) {
         chosen.step(i);
         for (const QString& file : chosen.watched) {
             const QString ref = root.filePath("ref" + QString::number(i) + '/' + file);
             QDir().mkpath(QFileInfo(ref).path());
-            if (!QFile::copy(work + '/' + file, ref))
+            const QString written = file == "export/any.bin"
+                                        ? work + "/export/" + QString::number(exports - 1) + ".bin"
+                                        : work + '/' + file;
+            if (!QFile::copy(written, ref))
                 return 3;
         }
     }
