@@ -23,7 +23,7 @@
 
 namespace {
 
-constexpr int Lines = 20000; // about 1.5 MB per source file
+constexpr int Lines = 12000; // about 0.8 MB per source file
 const QString MacroName = QStringLiteral("Macro. 001");
 const QString OtherMacroName = QStringLiteral("Macro. 002");
 

@@ -43,9 +43,11 @@ void TestCrashSafety::killedWrite_data()
     QTest::addColumn<int>("delayUs");
     const char* modes[] = {"profile-import", "profile-reset", "profile-export", "profile-apply",
                            "settings-reset", "macro-save",    "macro-import",   "macro-export"};
-    // Spread over several write cycles (a cycle takes a few to some tens of
-    // milliseconds), at uneven steps so the kills fall on different phases.
-    const int delays[] = {0, 700, 1900, 3300, 5200, 7700, 11000, 16000, 23000, 31000, 47000};
+    // Uneven steps, so the kills fall on different phases: over several
+    // cycles of a copy (a few milliseconds each) and through one of a
+    // QSettings write (serialising takes up to about a hundred).
+    const int delays[] = {0,     700,   1900,  3300,  5200,  7700, 11000,
+                          16000, 23000, 31000, 47000, 71000, 97000};
     for (const char* mode : modes)
         for (int delay : delays)
             QTest::newRow(qPrintable(QStringLiteral("%1 %2us").arg(mode).arg(delay)))
