@@ -10,6 +10,7 @@
 #include "quitonsignal.h"
 #include "scenegraph.h"
 #include "singleinstance.h"
+#include "soundcues.h"
 #include "systemhidbackend.h"
 #include "udevdevicechangesource.h"
 #include "ui_controler.h"
@@ -130,6 +131,8 @@ int main(int argc, char* argv[])
                               std::move(source.platform));
         hooks.setKeyboardCallback(forwardKeyToScene, &window);
         hooks.setMouseCallback(forwardMouseButtonToScene, &window);
+        // The sound back-end starts after the first frame instead of delaying it.
+        window.controller->view->soundCues()->holdUntilPainted(window.controller->view);
         window.showNormal();
         window.startUp();
         result = app.exec();

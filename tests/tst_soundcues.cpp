@@ -1,12 +1,16 @@
 // The five cue slots: which player plays what, the background loop and its
-// end, and silence for missing or broken files. Runs with whatever audio the
-// machine has: without a sound server GStreamer plays into a null sink.
+// end, and silence for missing or broken files; players made only when a
+// slot is first used, and none at all without an audio output. The cues are
+// told whether there is an output; with one but no sound server GStreamer
+// plays into a null sink.
 #include "soundcues.h"
 
 #include <QAudioOutput>
 #include <QDir>
 #include <QFile>
 #include <QMediaPlayer>
+#include <QPaintEvent>
+#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
@@ -124,7 +128,7 @@ private slots:
     void cuesAboveFourAreIgnored()
     {
         QFETCH(int, index);
-        SoundCues cues;
+        SoundCues cues(nullptr, SoundCues::Output::Present);
         QSignalSpy started(&cues, &SoundCues::cueStarted);
         cues.playIndex(uchar(index));
         for (int slot = 0; slot < SoundCues::SlotCount; ++slot)
@@ -142,7 +146,7 @@ private slots:
     void eachCuePlaysOnItsOwnSlot()
     {
         QFETCH(int, index);
-        SoundCues cues;
+        SoundCues cues(nullptr, SoundCues::Output::Present);
         QSignalSpy started(&cues, &SoundCues::cueStarted);
         cues.playIndex(uchar(index));
         QCOMPARE(cues.source(index), QUrl(CueFiles[index]));
@@ -156,7 +160,7 @@ private slots:
 
     void disabledSoundIgnoresCuesButNotTheBackgroundCall()
     {
-        SoundCues cues;
+        SoundCues cues(nullptr, SoundCues::Output::Present);
         QVERIFY(cues.isEnabled());
         cues.setEnabled(false);
         QSignalSpy started(&cues, &SoundCues::cueStarted);
@@ -175,7 +179,7 @@ private slots:
     // Switching sound on or off starts and stops nothing by itself.
     void switchingSoundLeavesThePlayersAlone()
     {
-        SoundCues cues;
+        SoundCues cues(nullptr, SoundCues::Output::Present);
         cues.setEnabled(true);
         verifyIdle(cues, 0);
         cues.playIndex(0);
@@ -187,7 +191,7 @@ private slots:
 
     void clickDoesNotInterruptTheMusic()
     {
-        SoundCues cues;
+        SoundCues cues(nullptr, SoundCues::Output::Present);
         cues.playIndex(0);
         QSignalSpy musicStates(cues.player(0), &QMediaPlayer::playbackStateChanged);
         cues.playIndex(4);
@@ -211,7 +215,7 @@ private slots:
     void playingAgainRestarts()
     {
         QFETCH(int, index);
-        SoundCues cues;
+        SoundCues cues(nullptr, SoundCues::Output::Present);
         cues.playIndex(uchar(index));
         QSignalSpy states(cues.player(index), &QMediaPlayer::playbackStateChanged);
         cues.playIndex(uchar(index));
@@ -226,7 +230,7 @@ private slots:
     // Power-on cue → music → music again …, until everything is cleared.
     void powerOnLeadsIntoTheLoopUntilCleared()
     {
-        SoundCues cues;
+        SoundCues cues(nullptr, SoundCues::Output::Present);
         QSignalSpy musicStatus(cues.player(0), &QMediaPlayer::mediaStatusChanged);
         cues.playIndex(1);
         verifyIdle(cues, 0);
@@ -252,7 +256,7 @@ private slots:
         useMedia({{"01.wav", toneWav(100)},
                   {"03.wav", QByteArray("not a sound file at all")},
                   {"04.wav", toneWav(100)}});
-        SoundCues cues;
+        SoundCues cues(nullptr, SoundCues::Output::Present);
         QSignalSpy musicStatus(cues.player(0), &QMediaPlayer::mediaStatusChanged);
         QSignalSpy musicSources(cues.player(0), &QMediaPlayer::sourceChanged);
         QSignalSpy clickStatus(cues.player(4), &QMediaPlayer::mediaStatusChanged);
@@ -267,6 +271,145 @@ private slots:
         QCOMPARE(cues.player(4)->error(), QMediaPlayer::NoError);
         QCOMPARE(endsOfMedia(musicStatus), 0);
         QCOMPARE(musicSources.count(), 1);
+    }
+
+    // Construction touches no player; each slot gets its own player when it
+    // is first used, and keeps it.
+    void playersAreMadeOnFirstUse()
+    {
+        SoundCues cues(nullptr, SoundCues::Output::Present);
+        QCOMPARE(cues.findChildren<QMediaPlayer*>().size(), 0);
+        QCOMPARE(cues.findChildren<QAudioOutput*>().size(), 0);
+        cues.clearAll();
+        cues.setEnabled(false);
+        cues.playIndex(2);
+        QCOMPARE(cues.findChildren<QMediaPlayer*>().size(), 0);
+        cues.setEnabled(true);
+        cues.playIndex(4);
+        QCOMPARE(cues.findChildren<QMediaPlayer*>().size(), 1);
+        QCOMPARE(cues.findChildren<QAudioOutput*>().size(), 1);
+        QVERIFY(cues.isPlaying(4));
+        QMediaPlayer* click = cues.player(4);
+        cues.playIndex(4);
+        QCOMPARE(cues.player(4), click);
+        cues.playIndex(0);
+        QCOMPARE(cues.findChildren<QMediaPlayer*>().size(), 2);
+        QVERIFY(cues.isPlaying(0));
+    }
+
+    // Without an audio output: no player ever, every cue and the background
+    // call do nothing, and one warning says so, at the first cue wanted.
+    void noOutputMakesNoPlayers()
+    {
+        SoundCues cues(nullptr, SoundCues::Output::Absent);
+        QSignalSpy started(&cues, &SoundCues::cueStarted);
+        QTest::failOnWarning(QRegularExpression(".*"));
+        cues.setEnabled(false);
+        cues.playIndex(1); // sound off: nothing is asked of the back-end yet
+        cues.setEnabled(true);
+        QTest::ignoreMessage(QtWarningMsg, "q3config: no audio output; the sound cues stay silent");
+        for (int index = 0; index < SoundCues::SlotCount; ++index)
+            cues.playIndex(uchar(index));
+        cues.playBackground();
+        cues.clearAll();
+        cues.playIndex(1);
+        QVERIFY(!cues.hasOutput());
+        QCOMPARE(cues.player(0), nullptr);
+        QCOMPARE(cues.findChildren<QMediaPlayer*>().size(), 0);
+        QCOMPARE(cues.findChildren<QAudioOutput*>().size(), 0);
+        QCOMPARE(started.count(), 0);
+        for (int slot = 0; slot < SoundCues::SlotCount; ++slot)
+            verifyIdle(cues, slot);
+    }
+
+    // How the output is found can be changed until the first cue is wanted.
+    void outputIsDecidedOnce_data()
+    {
+        QTest::addColumn<int>("first");
+        QTest::addColumn<int>("second");
+        QTest::addColumn<bool>("heard");
+        QTest::newRow("present, then absent")
+            << int(SoundCues::Output::Present) << int(SoundCues::Output::Absent) << true;
+        QTest::newRow("absent, then present")
+            << int(SoundCues::Output::Absent) << int(SoundCues::Output::Present) << false;
+    }
+
+    void outputIsDecidedOnce()
+    {
+        QFETCH(int, first);
+        QFETCH(int, second);
+        QFETCH(bool, heard);
+        SoundCues cues;
+        cues.setOutput(SoundCues::Output(first));
+        if (!heard)
+            QTest::ignoreMessage(QtWarningMsg,
+                                 "q3config: no audio output; the sound cues stay silent");
+        cues.playIndex(2);
+        cues.setOutput(SoundCues::Output(second));
+        cues.playIndex(3);
+        QCOMPARE(cues.hasOutput(), heard);
+        QCOMPARE(cues.isPlaying(2), heard);
+        QCOMPARE(cues.isPlaying(3), heard);
+        QCOMPARE(cues.findChildren<QMediaPlayer*>().size(), heard ? 2 : 0);
+    }
+
+    // Held cues wait for the watched object's first paint event, then each
+    // wanted slot plays once; no player exists before. Cleared cues are
+    // forgotten; cues forbidden when wanted stay forbidden.
+    void heldCuesPlayAfterTheFirstPaint_data()
+    {
+        QTest::addColumn<QList<int>>("wanted"); // cue numbers; -1 the background call, -2 clearAll
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<QList<int>>("playing");
+        QTest::newRow("power-on cue") << QList<int>{1} << true << QList<int>{1};
+        QTest::newRow("cues and music") << QList<int>{4, 1, 0, 4} << true << QList<int>{0, 1, 4};
+        QTest::newRow("background call") << QList<int>{-1} << false << QList<int>{0};
+        QTest::newRow("sound off") << QList<int>{1, 2, 7} << false << QList<int>{};
+        QTest::newRow("cleared") << QList<int>{1, 0, -2, 3} << true << QList<int>{3};
+    }
+
+    void heldCuesPlayAfterTheFirstPaint()
+    {
+        QFETCH(QList<int>, wanted);
+        QFETCH(bool, enabled);
+        QFETCH(QList<int>, playing);
+        SoundCues cues(nullptr, SoundCues::Output::Present);
+        QObject window;
+        cues.holdUntilPainted(&window);
+        cues.setEnabled(enabled);
+        QSignalSpy started(&cues, &SoundCues::cueStarted);
+        for (int cue : wanted) {
+            if (cue == -1)
+                cues.playBackground();
+            else if (cue == -2)
+                cues.clearAll();
+            else
+                cues.playIndex(uchar(cue));
+        }
+        QTest::qWait(50);
+        QCOMPARE(cues.findChildren<QMediaPlayer*>().size(), 0);
+        QCOMPARE(started.count(), 0);
+        QVERIFY(cues.isHeld());
+
+        QEvent other(QEvent::Show);
+        QCoreApplication::sendEvent(&window, &other);
+        QTest::qWait(50);
+        QCOMPARE(started.count(), 0);
+
+        QPaintEvent paint(QRect(0, 0, 10, 10));
+        QCoreApplication::sendEvent(&window, &paint);
+        QTRY_VERIFY(!cues.isHeld());
+        QList<int> startedSlots;
+        for (const QList<QVariant>& start : started)
+            startedSlots << start.at(0).toInt();
+        QCOMPARE(startedSlots, playing);
+        for (int slot = 0; slot < SoundCues::SlotCount; ++slot)
+            QCOMPARE(cues.isPlaying(slot), playing.contains(slot));
+
+        // From now on cues play at once.
+        cues.setEnabled(true);
+        cues.playIndex(2);
+        QVERIFY(cues.isPlaying(2));
     }
 
     // The files shipped in modules/media/: decodable, and of the right length.
