@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the start-up benchmark RUNS times (default 10) on a virtual X server
 # and prints each run and the medians.
-# Usage: bench/run_startup.sh [RUNS] [--animations-off]
+# Usage: bench/run_startup.sh [RUNS] [OPTIONS], OPTIONS one argument with those
+#        of bench_startup, e.g. "--animations-off --players-first"
 #        (after scripts/build --target bench_startup)
 set -euo pipefail
 cd "$(dirname "$0")/.."
