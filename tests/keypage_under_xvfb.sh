@@ -10,14 +10,9 @@
 #   SCREENSHOT_DIR receives keypage-skin1.png (the drag image over the key
 #   field) and keypage-skin2.png (after apply, F5 chosen).
 set -euo pipefail
-build_bin=$(dirname "$(readlink -f "$1")")
-keep=${2:+$(readlink -f "$2")}
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
 export XVFB_SESSION="$(dirname "$(readlink -f "$0")")/xvfbsession.sh"
 source "$XVFB_SESSION"
+begin_session "$@"
 
 # Where things are on the 1000x600 window at the top left of the screen: the
 # page area starts at (171, 96), the keyboard picture at (23, 97) in it, the

@@ -12,14 +12,9 @@
 #   SCREENSHOT_DIR receives colorpage-skinN.png (the painted picture),
 #   backlight-skinN.png and wave-skinN.png (the wave preview mid-animation).
 set -euo pipefail
-build_bin=$(dirname "$(readlink -f "$1")")
-keep=${2:+$(readlink -f "$2")}
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
 export XVFB_SESSION="$(dirname "$(readlink -f "$0")")/xvfbsession.sh"
 source "$XVFB_SESSION"
+begin_session "$@"
 
 # Where things are on the 1000x600 window at the top left of the screen (the
 # colour page at (171, 96), the back-lighting page at (171, 142)).

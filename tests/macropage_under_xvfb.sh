@@ -13,14 +13,9 @@
 #   SCREENSHOT_DIR receives macropage.png (the recorded macro with its delay)
 #   and profilereset.png (the key page of profile 2 after the reset).
 set -euo pipefail
-build_bin=$(dirname "$(readlink -f "$1")")
-keep=${2:+$(readlink -f "$2")}
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
 export XVFB_SESSION="$(dirname "$(readlink -f "$0")")/xvfbsession.sh"
 source "$XVFB_SESSION"
+begin_session "$@"
 
 program_dir="$work/program"
 copy_program "$build_bin" "$program_dir"

@@ -11,14 +11,9 @@
 #   and settings-chinese.png (the open panel in Chinese), plus
 #   settings-restarted.png (the new start with the applied settings).
 set -euo pipefail
-build_bin=$(dirname "$(readlink -f "$1")")
-keep=${2:+$(readlink -f "$2")}
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-
-fail() { echo "FAIL: $*" >&2; exit 1; }
 export XVFB_SESSION="$(dirname "$(readlink -f "$0")")/xvfbsession.sh"
 source "$XVFB_SESSION"
+begin_session "$@"
 
 program_dir="$work/program"
 mkdir -p "$work/pictures" "$work/run"

@@ -2,6 +2,18 @@
 # virtual X server. Sourced, by the test scripts and by the shell each of them
 # runs under xvfb-run (through $XVFB_SESSION).
 
+fail() { echo "FAIL: $*" >&2; exit 1; }
+
+# begin_session PATH/TO/q3config [SCREENSHOT_DIR]: build_bin (the program's
+# folder), keep (the screenshot folder, absolute, or empty) and work (a scratch
+# folder removed when the script ends).
+begin_session() {
+  build_bin=$(dirname "$(readlink -f "$1")")
+  keep=${2:+$(readlink -f "$2")}
+  work=$(mktemp -d)
+  trap 'rm -rf "$work"' EXIT
+}
+
 # copy_program BUILD_BIN DIR: a copy of the built program in DIR without the
 # profiles and macros a run from build/bin may have left, animations off.
 copy_program() {

@@ -1,5 +1,6 @@
 import QtQuick
 import "../common"
+import "LightingValues.js" as Lighting
 
 // The back-lighting page (page 3): the keyboard's second light channel,
 // packed into the last two bytes of the lighting record. The colour page's
@@ -46,41 +47,27 @@ Item {
         _wheel.setCurIndex(((bl1 >> directionShift) & 1) + 1)
     }
 
-    function byteAt(t, at) {
-        var v = parseInt(t && t.length > at ? t[at] : 0)
-        return isNaN(v) ? 0 : v & 0xFF
-    }
-
     function initUI() {
         syncColor()
         var t = ui_View.ui_88H_GetLEDType()
-        showBytes(byteAt(t, backLight0At), byteAt(t, backLight1At))
+        showBytes(Lighting.byteAt(t, backLight0At), Lighting.byteAt(t, backLight1At))
     }
 
     // The swatches show the current profile's colour set.
     function syncColor() {
-        var v = ui_View.ui_B0H_GetColor()
-        if (!v || v.length < 21)
-            return
-        for (var i = 0; i < 7; ++i)
-            modColors.set(i, { clrR: channel(v[3 * i]), clrG: channel(v[3 * i + 1]),
-                               clrB: channel(v[3 * i + 2]) })
-    }
-
-    function channel(value) {
-        var n = parseInt(value)
-        return isNaN(n) ? 0 : Math.max(0, Math.min(255, n))
+        Lighting.fillColourSet(modColors, ui_View.ui_B0H_GetColor())
     }
 
     function pageReset() {
         var t = ui_View.loadDefaultProfile("color/ledType")
-        showBytes(byteAt(t, backLight0At), byteAt(t, backLight1At))
+        showBytes(Lighting.byteAt(t, backLight0At), Lighting.byteAt(t, backLight1At))
     }
 
     function pageApply() {
         var bytes = packedBytes()
         var t = ui_View.ui_88H_GetLEDType()
-        ui_View.ui_08H_SetLEDType(byteAt(t, 0), byteAt(t, 1), byteAt(t, 2), byteAt(t, 3), byteAt(t, 4),
+        ui_View.ui_08H_SetLEDType(Lighting.byteAt(t, 0), Lighting.byteAt(t, 1), Lighting.byteAt(t, 2),
+                                  Lighting.byteAt(t, 3), Lighting.byteAt(t, 4),
                                   bytes[0], bytes[1])
     }
 

@@ -1,5 +1,6 @@
 import QtQuick
 import "../common"
+import "LightingValues.js" as Lighting
 
 // The colour page (page 2): the key lighting, one of the keyboard's effects
 // or one of five user pictures painted key by key, the seven-colour set, and
@@ -59,25 +60,11 @@ Item {
             _model.initUI(hwDef)
             _eft_Ctrl.initUI()
         }
-        readColourSet(ui_View.ui_B0H_GetColor())
+        Lighting.fillColourSet(modColorIndex, ui_View.ui_B0H_GetColor())
         readPictures()
         var t = ui_View.ui_88H_GetLEDType()
         if (t && t.length >= 5)
             showLightingType(t)
-    }
-
-    function channel(value) {
-        var n = parseInt(value)
-        return isNaN(n) ? 0 : Math.max(0, Math.min(255, n))
-    }
-
-    // A colour set of 21 numbers; a shorter one changes nothing.
-    function readColourSet(v) {
-        if (!v || v.length < 3 * 7)
-            return
-        for (var i = 0; i < 7; ++i)
-            modColorIndex.set(i, { clrR: channel(v[3 * i]), clrG: channel(v[3 * i + 1]),
-                                   clrB: channel(v[3 * i + 2]) })
     }
 
     function readPictures() {
@@ -92,7 +79,7 @@ Item {
     function setPicture(number, picture) {
         var fixed = []
         for (var i = 0; i < pictureLength; ++i)
-            fixed.push(picture && picture.length === pictureLength ? channel(picture[i]) : 0)
+            fixed.push(picture && picture.length === pictureLength ? Lighting.channel(picture[i]) : 0)
         _eft_Ctrl["pic_0" + number] = fixed
     }
 
@@ -125,13 +112,18 @@ Item {
         }
     }
 
-    function showLightingType(t) {
-        showType(parseInt(t[typeAt]))
+    // Brightness (left as it is when out of range), speed and direction.
+    function showLevels(t) {
         var brightness = parseInt(t[brightnessAt])
         if (brightness >= 0 && brightness <= deviceBrightnessMax)
             _brightness.setCurIndex(Math.round(brightness * levels / deviceBrightnessMax))
         _speed.setCurIndex(speedLevel(parseInt(t[speedAt])))
         _direct.setCurIndex(((parseInt(t[directionAt]) || 0) % 2 + 2) % 2 + 1)
+    }
+
+    function showLightingType(t) {
+        showType(parseInt(t[typeAt]))
+        showLevels(t)
         var choice = parseInt(t[colourAt])
         if (choice >= 0 && choice <= loopChoice) {
             lvColorIndex.currentIndex = choice
@@ -229,7 +221,7 @@ Item {
 
     function pageReset() {
         _Palette.commitInput()
-        readColourSet(ui_View.loadDefaultProfile("color/color"))
+        Lighting.fillColourSet(modColorIndex, ui_View.loadDefaultProfile("color/color"))
         for (var i = 1; i <= pictureCount; ++i)
             _eft_Ctrl["pic_0" + i] = zeroPicture()
         var t = ui_View.loadDefaultProfile("color/ledType")
@@ -237,11 +229,7 @@ Item {
             var type = parseInt(t[typeAt])
             if ((type >= 0 && type <= lastEffect) || (type >= firstPicture && type < firstPicture + pictureCount))
                 showType(type)
-            var brightness = parseInt(t[brightnessAt])
-            if (brightness >= 0 && brightness <= deviceBrightnessMax)
-                _brightness.setCurIndex(Math.round(brightness * levels / deviceBrightnessMax))
-            _speed.setCurIndex(speedLevel(parseInt(t[speedAt])))
-            _direct.setCurIndex(((parseInt(t[directionAt]) || 0) % 2 + 2) % 2 + 1)
+            showLevels(t)
             var choice = parseInt(t[colourAt])
             if (choice >= 0 && choice <= loopChoice)
                 lvColorIndex.currentIndex = choice
@@ -276,7 +264,7 @@ Item {
         var speed = Math.max(1, Math.min(7, speedValue))
         var direction = Math.max(directionIndex - 1, 0) % 2
         ui_View.ui_08H_SetLEDType(type, brightness, speed, direction, lvColorIndex.currentIndex,
-                                  byteAt(t, backLight0At), byteAt(t, backLight1At))
+                                  Lighting.byteAt(t, backLight0At), Lighting.byteAt(t, backLight1At))
         playEffect(visible)
     }
 
@@ -284,11 +272,6 @@ Item {
         var type = parseInt(t && t.length > typeAt ? t[typeAt] : NaN)
         var known = (type >= 0 && type <= lastEffect) || (type >= firstPicture && type < firstPicture + pictureCount)
         return known ? type : 0
-    }
-
-    function byteAt(t, at) {
-        var v = parseInt(t && t.length > at ? t[at] : 0)
-        return isNaN(v) ? 0 : v & 0xFF
     }
 
     Component.onCompleted: isComponentIsOk = true

@@ -1,0 +1,23 @@
+// Reading the stored lighting values the two lighting pages share.
+.pragma library
+
+// A stored number as a colour channel, 0 … 255; anything else reads as 0.
+function channel(value) {
+    var n = parseInt(value)
+    return isNaN(n) ? 0 : Math.max(0, Math.min(255, n))
+}
+
+// Position `at` of a lighting record as a byte; missing or not a number is 0.
+function byteAt(t, at) {
+    var v = parseInt(t && t.length > at ? t[at] : 0)
+    return isNaN(v) ? 0 : v & 0xFF
+}
+
+// Puts a stored colour set (21 numbers: red, green, blue of seven colours)
+// into a list model with clrR, clrG, clrB; a shorter set changes nothing.
+function fillColourSet(model, v) {
+    if (!v || v.length < 3 * 7)
+        return
+    for (var i = 0; i < 7; ++i)
+        model.set(i, { clrR: channel(v[3 * i]), clrG: channel(v[3 * i + 1]), clrB: channel(v[3 * i + 2]) })
+}
