@@ -3,6 +3,7 @@
 #include "capturefile.h"
 #include "commands.h"
 #include "dataroots.h"
+#include "factoryprofile.h"
 #include "keyboardsession.h"
 #include "programdirectory.h"
 #include "request.h"
@@ -119,7 +120,14 @@ int runProgram(const QStringList& arguments, const QString& installedData)
     std::unique_ptr<HidBackend> backend;
     VirtualKeyboard* virtualKeyboard = nullptr;
     if (request.virtualKeyboard) {
-        auto keyboard = std::make_unique<VirtualKeyboard>();
+        // Starts where a new keyboard does, as the window's virtual keyboard.
+        constexpr quint8 IsoLayoutMode = 0;
+        QString problem;
+        const VirtualKeyboardConfig config = factoryKeyboardConfig(
+            roots.factoryProfileDirectory() + QStringLiteral("/pD.bin"), IsoLayoutMode, &problem);
+        if (!problem.isEmpty())
+            console.err += QStringLiteral("the virtual keyboard starts dark: %1\n").arg(problem);
+        auto keyboard = std::make_unique<VirtualKeyboard>(config);
         virtualKeyboard = keyboard.get();
         backend = std::move(keyboard);
     } else {

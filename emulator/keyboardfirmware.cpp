@@ -23,7 +23,7 @@ template <typename Array> void copyInto(Array& array, int offset, const QByteArr
 
 KeyboardFirmware::KeyboardFirmware(const VirtualKeyboardConfig& config)
 {
-    m_state.profiles.resize(std::max(1, config.profiles));
+    m_state.profiles.assign(std::max(1, config.profiles), config.initialProfile);
     m_state.macros.assign(std::max(0, config.macroSlots), QByteArray(MacroLength, '\0'));
     m_state.firmwareVersion = config.firmwareVersion;
     m_state.layoutMode = config.layoutMode & LayoutModeMask;

@@ -17,10 +17,27 @@
 // faults, changes made "on the keyboard", firmware state and the capture of
 // every report that crosses the interfaces. All members are thread-safe.
 
-enum class HidInterface { Command, Event };
-enum class ReportDirection { FeatureOut, FeatureIn, Out, In };
+enum class HidInterface
+{
+    Command,
+    Event
+};
+enum class ReportDirection
+{
+    FeatureOut,
+    FeatureIn,
+    Out,
+    In
+};
 // The HID calls a fault can be injected into.
-enum class HidCall { Open, SendFeature, GetFeature, Write, Read };
+enum class HidCall
+{
+    Open,
+    SendFeature,
+    GetFeature,
+    Write,
+    Read
+};
 
 struct CapturedReport
 {
@@ -34,17 +51,6 @@ struct CapturedReport
 // hex, bytes separated by single spaces, no line break.
 QString formatCaptureLine(const CapturedReport& report);
 
-struct VirtualKeyboardConfig
-{
-    int profiles = 3;           // on-board profiles
-    int macroSlots = 32;        // macro slots of 128 bytes
-    quint16 firmwareVersion = 0x0103;
-    quint8 layoutMode = 0;      // 0 … 3, reported by command 80
-    // Further interfaces listed by enumeration besides the keyboard's own
-    // three (boot keyboard 0001/0006, command FF01/0001, event FF02/0001).
-    QList<HidDeviceInfo> extraInterfaces;
-};
-
 // Firmware state of one on-board profile, in device units.
 struct VirtualProfile
 {
@@ -54,6 +60,20 @@ struct VirtualProfile
     std::array<std::array<quint8, Protocol::PicturePlanes * Protocol::PicturePlaneLength>,
                Protocol::PictureCount>
         pictures{}; // plane p of picture i at pictures[i][p * 128 …]
+};
+
+struct VirtualKeyboardConfig
+{
+    int profiles = 3;    // on-board profiles
+    int macroSlots = 32; // macro slots of 128 bytes
+    quint16 firmwareVersion = 0x0103;
+    quint8 layoutMode = 0; // 0 … 3, reported by command 80
+    // The state every on-board profile starts in; all zeros unless given
+    // (factoryprofile.h reads the one a new keyboard has).
+    VirtualProfile initialProfile{};
+    // Further interfaces listed by enumeration besides the keyboard's own
+    // three (boot keyboard 0001/0006, command FF01/0001, event FF02/0001).
+    QList<HidDeviceInfo> extraInterfaces;
 };
 
 class VirtualKeyboard : public DeviceChangeSource, public HidBackend
@@ -126,9 +146,9 @@ public:
     void setFirmwareVersion(quint16 version);
     quint8 layoutMode() const;
     void setLayoutMode(quint8 mode);
-    bool inBootLoader() const;       // after command 0F with the right entry code
-    int recoveryRequests() const;    // count of command 13
-    int stopMacroRequests() const;   // count of command 09
+    bool inBootLoader() const;     // after command 0F with the right entry code
+    int recoveryRequests() const;  // count of command 13
+    int stopMacroRequests() const; // count of command 09
 
     // Capture of every report that crossed an interface, in order.
     QList<CapturedReport> capture() const;

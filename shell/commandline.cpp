@@ -11,6 +11,11 @@ const QCommandLineOption
 const QCommandLineOption
     CaptureOption("capture", "With --virtual-keyboard: write every report that crosses it to FILE.",
                   "FILE");
+const QCommandLineOption
+    VirtualLayoutOption("virtual-layout",
+                        "With --virtual-keyboard: the layout it reports, 0 (ISO, the default) "
+                        "or 1 (ANSI).",
+                        "MODE");
 const QCommandLineOption HelpOption(QStringList{"h", "help"}, "Show this help.");
 
 void addOptions(QCommandLineParser& parser)
@@ -21,6 +26,7 @@ void addOptions(QCommandLineParser& parser)
         "lighting, colors, keys and macro; q3config <command> --help tells more.");
     parser.addOption(VirtualKeyboardOption);
     parser.addOption(CaptureOption);
+    parser.addOption(VirtualLayoutOption);
     parser.addOption(HelpOption);
 }
 
@@ -54,6 +60,18 @@ CommandLine CommandLine::parse(const QStringList& arguments)
         return result;
     }
     result.virtualKeyboard = parser.isSet(VirtualKeyboardOption);
+    if (parser.isSet(VirtualLayoutOption)) {
+        const QString mode = parser.value(VirtualLayoutOption);
+        if (!result.virtualKeyboard || (mode != "0" && mode != "1")) {
+            result.outcome = Outcome::Error;
+            result.error =
+                result.virtualKeyboard
+                    ? QStringLiteral("--virtual-layout takes 0 or 1, not \"%1\".").arg(mode)
+                    : QStringLiteral("--virtual-layout needs --virtual-keyboard.");
+            return result;
+        }
+        result.virtualLayout = quint8(mode.toInt());
+    }
     if (parser.isSet(CaptureOption)) {
         if (!result.virtualKeyboard) {
             result.outcome = Outcome::Error;

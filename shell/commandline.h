@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <QtGlobal>
 
 // What the command line asks for. Qt's own options (-platform …) have been
 // taken out by QApplication before this sees the arguments.
@@ -16,8 +17,9 @@ struct CommandLine
 
     Outcome outcome = Outcome::Run;
     bool virtualKeyboard = false;
-    QString capturePath; // absolute; empty: no capture
-    QString error;       // set with Outcome::Error
+    quint8 virtualLayout = 0; // layout mode the virtual keyboard reports
+    QString capturePath;      // absolute; empty: no capture
+    QString error;            // set with Outcome::Error
 
     static CommandLine parse(const QStringList& arguments);
     static QString usage();

@@ -2,6 +2,7 @@
 #include "cli.h"
 #include "commandline.h"
 #include "dataroots.h"
+#include "factoryprofile.h"
 #include "globalinputhook.h"
 #include "inputforwarding.h"
 #include "inputsourcechoice.h"
@@ -38,11 +39,20 @@ struct DeviceAccess
     VirtualKeyboard* virtualKeyboard = nullptr; // owned by `backend`
 };
 
-DeviceAccess openDeviceAccess(bool useVirtualKeyboard)
+// The virtual keyboard starts where a new keyboard does: every on-board
+// profile as the shipped factory profile describes it.
+DeviceAccess openDeviceAccess(const CommandLine& options, const DataRoots& roots)
 {
     DeviceAccess access;
-    if (useVirtualKeyboard) {
-        auto keyboard = std::make_unique<VirtualKeyboard>();
+    if (options.virtualKeyboard) {
+        QString problem;
+        const VirtualKeyboardConfig config =
+            factoryKeyboardConfig(roots.factoryProfileDirectory() + QStringLiteral("/pD.bin"),
+                                  options.virtualLayout, &problem);
+        if (!problem.isEmpty())
+            std::fprintf(stderr, "q3config: the virtual keyboard starts dark: %s\n",
+                         qPrintable(problem));
+        auto keyboard = std::make_unique<VirtualKeyboard>(config);
         access.virtualKeyboard = keyboard.get();
         access.backend = std::move(keyboard);
     } else {
@@ -102,7 +112,7 @@ int main(int argc, char* argv[])
     if (!userData.message().isEmpty())
         std::fprintf(stderr, "%s\n", qPrintable(userData.message()));
 
-    DeviceAccess access = openDeviceAccess(options.virtualKeyboard);
+    DeviceAccess access = openDeviceAccess(options, roots);
     CaptureFile capture;
     if (!options.capturePath.isEmpty()) {
         if (!capture.open(options.capturePath)) {

@@ -39,11 +39,13 @@ done <<< "$examples"
 
 # 1: profile 2 chosen (command 21 with profile index 1), then its lighting read.
 grep -q ' cmd feature-out 00 21 01 00 00 00 55 AA 00$' capture-1.txt || fail "switch: $(cat capture-1.txt)"
-# 2: the virtual keyboard starts with a zero lighting record: wave (02),
-# brightness 7 of 7 (63 = 3F), speed 2, right, loop (07), back-light bytes kept.
-grep -q ' cmd feature-out 00 08 02 3F 02 00 07 00 00$' capture-2.txt || fail "lighting: $(cat capture-2.txt)"
+# 2: the virtual keyboard starts as a new keyboard (02 3F 04 00 07 E0 3C): wave
+# (02), brightness 7 of 7 (63 = 3F), speed 2, right, loop (07), back-light
+# bytes E0 3C kept.
+grep -q ' cmd feature-in 00 88 02 3F 04 00 07 E0 3C$' capture-2.txt || fail "factory lighting: $(cat capture-2.txt)"
+grep -q ' cmd feature-out 00 08 02 3F 02 00 07 E0 3C$' capture-2.txt || fail "lighting: $(cat capture-2.txt)"
 grep -q ' cmd feature-out 00 30 00 00 00 00 55 AA 00$' capture-2.txt || fail "colours: $(cat capture-2.txt)"
-grep -q '^ledType=2, 63, 2, 0, 7, 0, 0$' "$work/program/modules/setting/p1.bin" ||
+grep -q '^ledType=2, 63, 2, 0, 7, 224, 60$' "$work/program/modules/setting/p1.bin" ||
   fail "profile 1 after lighting: $(grep ledType "$work/program/modules/setting/p1.bin")"
 # 3: three exports, byte copies of the profile files, nothing sent.
 for n in 1 2 3; do
@@ -76,6 +78,6 @@ cmp before.txt after.txt || fail "files changed while the command was refused"
 # The window gone, the same command runs.
 "$work/program/q3config" lighting --speed 5 --virtual-keyboard --capture accepted.txt ||
   fail "command after the window closed"
-# (a new virtual keyboard: its zero record with speed 5)
-grep -q ' cmd feature-out 00 08 00 00 05 00 00 00 00$' accepted.txt || fail "after the window: $(cat accepted.txt)"
+# (a new virtual keyboard: its factory record with speed 5)
+grep -q ' cmd feature-out 00 08 02 3F 05 00 07 E0 3C$' accepted.txt || fail "after the window: $(cat accepted.txt)"
 echo "command line: README examples and the window's guard passed"

@@ -75,8 +75,10 @@ for skin in 1 2; do
   commands() { cut -d" " -f2- reports.txt | grep -v "^evt"; }
   has() { commands | grep -q -F "$1" || fail "skin $skin: no \"$1\" in the capture"; }
   # RIPPLE (05), brightness round(5 x 63 / 7) = 45 (2D), speed 8 - 6 = 2,
-  # right (0), colour 3; the back-light bytes as the keyboard had them (0, 0).
-  has "cmd feature-out 00 08 05 2D 02 00 03 00 00"
+  # right (0), colour 3; the back-light bytes as the keyboard had them from the
+  # factory: E0 (effect 0, brightness 7 in bits 5-7) and 3C (speed value 4,
+  # colour 7 in bits 3-5).
+  has "cmd feature-out 00 08 05 2D 02 00 03 E0 3C"
   has "cmd feature-out 00 30 00 00 00 00 55 AA 00"
   # Picture 2 (index 1), planes 0 … 3, each with its data reports.
   for plane in 00 01 02 03; do has "cmd feature-out 00 12 00 01 $plane 00 55 AA 00"; done
@@ -89,10 +91,10 @@ for skin in 1 2; do
     fail "skin $skin: plane 0: $(commands | grep -A1 -F '00 12 00 01 00 00' | tail -1)"
   commands | grep -A1 -F "00 12 00 01 01 00 55 AA 00" | tail -1 | grep -q -F "${plane1% }" ||
     fail "skin $skin: plane 1"
-  has "cmd feature-out 00 08 34 2D 02 00 03 00 00"
-  # The back-light effect 2, everything else as read back (0).
-  has "cmd feature-out 00 08 34 2D 02 00 03 02 00"
-  grep -q "^ledType=52, 45, 2, 0, 3, 2, 0$" "$program_dir/modules/setting/p1.bin" ||
+  has "cmd feature-out 00 08 34 2D 02 00 03 E0 3C"
+  # The back-light effect 2 (E0 | 02), everything else as read back.
+  has "cmd feature-out 00 08 34 2D 02 00 03 E2 3C"
+  grep -q "^ledType=52, 45, 2, 0, 3, 226, 60$" "$program_dir/modules/setting/p1.bin" ||
     fail "skin $skin: profile: $(grep ledType "$program_dir/modules/setting/p1.bin")"
   for shot in colorpage backlight wave; do
     [ -s "$shot.png" ] || fail "skin $skin: no $shot.png"

@@ -16,25 +16,40 @@ private slots:
         QTest::addColumn<int>("outcome");
         QTest::addColumn<bool>("virtualKeyboard");
         QTest::addColumn<QString>("capture");
+        QTest::addColumn<int>("layout");
         using O = CommandLine::Outcome;
         const QString abs = QDir::current().absoluteFilePath("reports.txt");
-        QTest::newRow("nothing") << QStringList{} << int(O::Run) << false << QString();
+        QTest::newRow("nothing") << QStringList{} << int(O::Run) << false << QString() << 0;
         QTest::newRow("virtual") << QStringList{"--virtual-keyboard"} << int(O::Run) << true
-                                 << QString();
+                                 << QString() << 0;
         QTest::newRow("capture, relative path made absolute")
             << QStringList{"--virtual-keyboard", "--capture", "reports.txt"} << int(O::Run) << true
-            << abs;
+            << abs << 0;
         QTest::newRow("capture with =") << QStringList{"--virtual-keyboard", "--capture=/tmp/x"}
-                                        << int(O::Run) << true << "/tmp/x";
-        QTest::newRow("help") << QStringList{"--help"} << int(O::ShowHelp) << false << QString();
+                                        << int(O::Run) << true << "/tmp/x" << 0;
+        QTest::newRow("ANSI virtual keyboard")
+            << QStringList{"--virtual-keyboard", "--virtual-layout", "1"} << int(O::Run) << true
+            << QString() << 1;
+        QTest::newRow("ISO virtual keyboard asked for")
+            << QStringList{"--virtual-layout=0", "--virtual-keyboard"} << int(O::Run) << true
+            << QString() << 0;
+        QTest::newRow("help") << QStringList{"--help"} << int(O::ShowHelp) << false << QString()
+                              << 0;
         QTest::newRow("unknown option")
-            << QStringList{"--bogus"} << int(O::Error) << false << QString();
+            << QStringList{"--bogus"} << int(O::Error) << false << QString() << 0;
         QTest::newRow("capture without the virtual keyboard")
-            << QStringList{"--capture", "x"} << int(O::Error) << false << QString();
+            << QStringList{"--capture", "x"} << int(O::Error) << false << QString() << 0;
         QTest::newRow("capture without a file") << QStringList{"--virtual-keyboard", "--capture"}
-                                                << int(O::Error) << false << QString();
+                                                << int(O::Error) << false << QString() << 0;
+        QTest::newRow("layout without the virtual keyboard")
+            << QStringList{"--virtual-layout", "1"} << int(O::Error) << false << QString() << 0;
+        QTest::newRow("layout 2") << QStringList{"--virtual-keyboard", "--virtual-layout", "2"}
+                                  << int(O::Error) << false << QString() << 0;
+        QTest::newRow("layout not a number")
+            << QStringList{"--virtual-keyboard", "--virtual-layout", "ansi"} << int(O::Error)
+            << false << QString() << 0;
         QTest::newRow("stray argument")
-            << QStringList{"file.pf"} << int(O::Error) << false << QString();
+            << QStringList{"file.pf"} << int(O::Error) << false << QString() << 0;
     }
 
     void parses()
@@ -43,12 +58,14 @@ private slots:
         QFETCH(int, outcome);
         QFETCH(bool, virtualKeyboard);
         QFETCH(QString, capture);
+        QFETCH(int, layout);
         const CommandLine line = CommandLine::parse(QStringList{"q3config"} + arguments);
         QCOMPARE(int(line.outcome), outcome);
         QCOMPARE(line.error.isEmpty(), outcome != int(CommandLine::Outcome::Error));
         if (outcome == int(CommandLine::Outcome::Run)) {
             QCOMPARE(line.virtualKeyboard, virtualKeyboard);
             QCOMPARE(line.capturePath, capture);
+            QCOMPARE(int(line.virtualLayout), layout);
         }
     }
 
