@@ -44,7 +44,7 @@ void myQQuickView::saveProfile(int profile)
     const QString target =
         dialogs->saveFileName(this, tr("Save File"), userDesktop(), tr("Profile(*.pf)"));
     if (!target.isEmpty())
-        profiles.exportTo(profile, target);
+        noteWrite(profiles.exportTo(profile, target) ? QString() : target);
 }
 
 void myQQuickView::loadProfile(int profile)
@@ -54,12 +54,13 @@ void myQQuickView::loadProfile(int profile)
     const QString source =
         dialogs->openFileName(this, tr("Open File"), userDesktop(), tr("Profile(*.pf)"));
     if (!source.isEmpty())
-        profiles.importFrom(profile, source);
+        noteWrite(profiles.importFrom(profile, source) ? QString() : profiles.fileName(profile));
 }
 
 void myQQuickView::resetProfile(int profile)
 {
-    profiles.reset(profile);
+    if (profiles.contains(profile))
+        noteWrite(profiles.reset(profile) ? QString() : profiles.fileName(profile));
 }
 
 QVariant myQQuickView::loadDefaultProfile(QString key)

@@ -4,14 +4,19 @@
 #include "macroencoder.h"
 #include "myqquickview.h"
 
+#include <QFileInfo>
+
 void myQQuickView::initMacroIni(uchar slotCount)
 {
     macroLibrary.repair(slotCount);
+    noteWrite(macroLibrary.takeWriteFailure());
 }
 
 QVariant myQQuickView::createMacroIni()
 {
-    return macroLibrary.create();
+    const QString name = macroLibrary.create();
+    noteWrite(macroLibrary.takeWriteFailure());
+    return name;
 }
 
 QVariant myQQuickView::deleteMacroIni(QVariant name)
@@ -26,7 +31,9 @@ QStringList myQQuickView::getMacroIniNames()
 
 QVariant myQQuickView::saveMacroIni(QVariant name, QStringList macros)
 {
-    if (!macroLibrary.saveSteps(name.toString(), macros))
+    const bool saved = macroLibrary.saveSteps(name.toString(), macros);
+    noteWrite(macroLibrary.takeWriteFailure());
+    if (!saved)
         return false;
     const int slot = macroLibrary.slotOf(name.toString());
     if (slot >= 0 && slot <= LastAutoDownloadSlot)
@@ -47,6 +54,7 @@ QVariantList myQQuickView::loadMacroIniConfig(QVariant name)
 void myQQuickView::setMacroIniConfig(QVariant name, QVariantList config)
 {
     macroLibrary.setConfig(name.toString(), config, hidThread ? hidThread->currentDevice() : 0);
+    noteWrite(macroLibrary.takeWriteFailure());
 }
 
 void myQQuickView::renameMacroIniFile(QVariant oldName, QVariant newName)
@@ -60,8 +68,10 @@ void myQQuickView::loadMacroIniFromFile(QVariant name)
         return;
     const QString source =
         dialogs->openFileName(this, tr("Open File"), userDesktop(), tr("Macro(*.mc)"));
-    if (!source.isEmpty())
-        macroLibrary.importFrom(name.toString(), source);
+    if (source.isEmpty())
+        return;
+    macroLibrary.importFrom(name.toString(), source);
+    noteWrite(macroLibrary.takeWriteFailure());
 }
 
 void myQQuickView::saveMacroIniToFile(QVariant name)
@@ -70,8 +80,13 @@ void myQQuickView::saveMacroIniToFile(QVariant name)
         return;
     const QString target =
         dialogs->saveFileName(this, tr("Save File"), userDesktop(), tr("Macro(*.mc)"));
-    if (!target.isEmpty())
-        macroLibrary.exportTo(name.toString(), target);
+    if (target.isEmpty())
+        return;
+    // An existing target is kept by design; any other refusal is a failed copy.
+    const bool refused = QFileInfo::exists(target);
+    const bool copied = macroLibrary.exportTo(name.toString(), target);
+    if (!refused)
+        noteWrite(copied ? QString() : target);
 }
 
 QList<uchar> myQQuickView::macroIncode(QStringList macros)

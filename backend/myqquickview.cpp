@@ -18,6 +18,9 @@ myQQuickView::myQQuickView(QWidget* parent)
     kbLayoutType = limits.kbLayoutType;
     maxMacro = limits.maxMacro;
     maxProfile = limits.maxProfile;
+    profileWrite.setSingleShot(true);
+    profileWrite.setInterval(0);
+    connect(&profileWrite, &QTimer::timeout, this, &myQQuickView::writeProfiles);
     initMacroIni(maxMacro);
     profiles.open(maxProfile);
 }
@@ -42,8 +45,10 @@ void myQQuickView::invokeRoot(const char* function)
 
 void myQQuickView::writeCurrentProfile(const QString& key, const QVariant& value)
 {
-    if (QSettings* profile = profiles.current())
+    if (QSettings* profile = profiles.current()) {
         profile->setValue(key, value);
+        profileWrite.start();
+    }
 }
 
 QVariant myQQuickView::readCurrentProfile(const QString& key) const

@@ -10,6 +10,7 @@
 #include <QQuickWidget>
 #include <QSettings>
 #include <QStringList>
+#include <QTimer>
 #include <QVariant>
 #include <memory>
 
@@ -121,6 +122,12 @@ private:
     QVariant readCurrentProfile(const QString& key) const;
     void storeLightingType(const QList<int>& lighting);
     QString userDesktop() const;
+    // The outcome of a write of one of the program's files: empty when it
+    // reached the disk, else the file that could not be written. The user is
+    // told once (after the current call has returned) until a write
+    // succeeds again; the program goes on with the files it has.
+    void noteWrite(const QString& failedFile);
+    void writeProfiles();
     // Slot 0 … 16 macros are downloaded whenever they are saved.
     static constexpr int LastAutoDownloadSlot = 16;
 
@@ -135,4 +142,6 @@ private:
     MacroLibrary macroLibrary;
     std::unique_ptr<Dialogs> systemDialogs;
     Dialogs* dialogs = nullptr; // systemDialogs unless replaced
+    QTimer profileWrite;        // one write of the profiles per turn of the event loop
+    bool toldWriteFailure = false;
 };

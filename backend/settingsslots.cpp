@@ -13,7 +13,7 @@ constexpr char SkinRoot[] = "./modules/img";
 
 void myQQuickView::saveApConfig(QVariantList apConfigs)
 {
-    apConfig.save(apConfigs);
+    noteWrite(apConfig.save(apConfigs) ? QString() : apConfig.fileName());
 }
 
 QVariantList myQQuickView::loadApConfig()
@@ -23,7 +23,7 @@ QVariantList myQQuickView::loadApConfig()
 
 void myQQuickView::resetApconfig()
 {
-    apConfig.reset();
+    noteWrite(apConfig.reset() ? QString() : apConfig.fileName());
 }
 
 bool myQQuickView::getIsSkinShow()

@@ -1,9 +1,11 @@
 #include "appsettings.h"
 
 #include "filecopy.h"
+#include "settingswrite.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 AppSettings::AppSettings(const QString& path, const QString& factoryPath)
     : path(path), factoryPath(factoryPath),
@@ -19,21 +21,27 @@ QVariantList AppSettings::load() const
     return values;
 }
 
-void AppSettings::save(const QVariantList& values)
+bool AppSettings::save(const QVariantList& values)
 {
     settings->setValue("common/total", int(values.size()));
     for (int i = 0; i < values.size(); ++i)
         settings->setValue("common/" + QString::number(i), values[i]);
+    return writeThrough(settings);
 }
 
-void AppSettings::reset()
+bool AppSettings::reset()
 {
     // Closed first, so that a pending write lands before the file is replaced
-    // and never on the factory copy.
+    // and never on the factory copy. Without a factory copy there are no
+    // settings; a copy that fails (a full disk) leaves the old file.
     settings.reset();
-    if (!replaceWithCopy(path, factoryPath))
+    bool replaced = true;
+    if (QFileInfo::exists(factoryPath))
+        replaced = replaceWithCopy(path, factoryPath);
+    else
         QFile::remove(path);
     settings = std::make_unique<QSettings>(path, QSettings::IniFormat);
+    return replaced;
 }
 
 QStringList AppSettings::productNames() const

@@ -14,9 +14,12 @@ class AppSettings
 public:
     AppSettings(const QString& path, const QString& factoryPath);
 
-    QVariantList load() const;             // empty when "total" is absent or not positive
-    void save(const QVariantList& values); // leaves entries beyond the new total in place
-    void reset();                          // the live file becomes a byte copy of the factory file
+    QVariantList load() const; // empty when "total" is absent or not positive
+    // Both write through to the disk and are false when the file could not be
+    // written; it then keeps its previous contents.
+    bool save(const QVariantList& values); // leaves entries beyond the new total in place
+    bool reset();                          // the live file becomes a byte copy of the factory file
+    QString fileName() const { return path; }
     QStringList productNames() const;
 
 private:

@@ -1,6 +1,7 @@
 #include "macrolibrary.h"
 
 #include "filecopy.h"
+#include "settingswrite.h"
 
 #include <QDebug>
 #include <QDir>
@@ -8,6 +9,7 @@
 #include <QFileInfo>
 #include <QSettings>
 #include <array>
+#include <utility>
 
 namespace {
 
@@ -62,7 +64,19 @@ void MacroLibrary::writeNewFile(const QString& path, int slot)
     macro.setValue("config/total", 0);
     macro.setValue("config/repeat", DefaultRepeat);
     macro.setValue("config/did", NeverAssigned);
-    macro.sync();
+    noteWrite(writeThrough(macro), path);
+}
+
+bool MacroLibrary::noteWrite(bool written, const QString& path)
+{
+    if (!written && writeFailure.isEmpty())
+        writeFailure = path;
+    return written;
+}
+
+QString MacroLibrary::takeWriteFailure()
+{
+    return std::exchange(writeFailure, QString());
 }
 
 void MacroLibrary::repair(int slotCount)
@@ -129,8 +143,7 @@ bool MacroLibrary::saveSteps(const QString& name, const QStringList& steps)
     macro.setValue("config/total", int(steps.size()));
     for (int i = 0; i < steps.size(); ++i)
         macro.setValue("macro/" + QString::number(i), steps[i]);
-    macro.sync();
-    return true;
+    return noteWrite(writeThrough(macro), fileFor(name));
 }
 
 int MacroLibrary::slotOf(const QString& name) const
@@ -155,7 +168,7 @@ void MacroLibrary::setConfig(const QString& name, const QVariantList& config, ui
     macro.setValue("config/index", config[0]);
     macro.setValue("config/repeat", config[1]);
     macro.setValue("config/did", deviceId);
-    macro.sync();
+    noteWrite(writeThrough(macro), fileFor(name));
 }
 
 bool MacroLibrary::rename(const QString& oldName, const QString& newName)
@@ -175,7 +188,7 @@ bool MacroLibrary::importFrom(const QString& name, const QString& source)
         return true;
     if (!QFileInfo(source).isFile())
         return false;
-    return replaceWithCopy(path, source);
+    return noteWrite(replaceWithCopy(path, source), path);
 }
 
 bool MacroLibrary::exportTo(const QString& name, const QString& target) const

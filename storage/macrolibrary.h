@@ -48,8 +48,16 @@ public:
     // Copies the macro's file to `target`; an existing target is kept.
     bool exportTo(const QString& name, const QString& target) const;
 
+    // The first file since the last call that could not be written (a full
+    // or read-only folder; the file kept its previous contents, or was not
+    // made), then forgets it; empty when every write reached the disk.
+    QString takeWriteFailure();
+
 private:
     void writeNewFile(const QString& path, int slot);
+    bool noteWrite(bool written, const QString& path);
+
+    QString writeFailure;
 
     QString directory;
 };

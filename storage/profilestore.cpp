@@ -1,21 +1,17 @@
 #include "profilestore.h"
 
 #include "filecopy.h"
+#include "settingswrite.h"
 
 ProfileStore::ProfileStore(const QString& directory, const QString& factoryDirectory)
     : directory(directory), factoryDirectory(factoryDirectory)
 {
 }
 
-ProfileStore::~ProfileStore()
-{
-    qDeleteAll(profiles);
-}
-
 void ProfileStore::open(int count)
 {
-    for (int k = profiles.size(); k < count; ++k)
-        profiles.append(new QSettings(fileName(k), QSettings::IniFormat));
+    for (int k = this->count(); k < count; ++k)
+        profiles.push_back(std::make_unique<QSettings>(fileName(k), QSettings::IniFormat));
 }
 
 QString ProfileStore::fileName(int profile) const
@@ -30,7 +26,7 @@ QString ProfileStore::factoryFileName() const
 
 QSettings* ProfileStore::at(int profile) const
 {
-    return contains(profile) ? profiles[profile] : nullptr;
+    return contains(profile) ? profiles[profile].get() : nullptr;
 }
 
 bool ProfileStore::exportTo(int profile, const QString& target)
@@ -52,10 +48,19 @@ bool ProfileStore::importFrom(int profile, const QString& source)
         return true;
     // Deleted now rather than later: a pending write of the old object must
     // land before the file is replaced, never on the new copy.
-    delete profiles[profile];
+    profiles[profile].reset();
     const bool copied = replaceWithCopy(name, source);
-    profiles[profile] = new QSettings(name, QSettings::IniFormat);
+    profiles[profile] = std::make_unique<QSettings>(name, QSettings::IniFormat);
     return copied;
+}
+
+QStringList ProfileStore::flush()
+{
+    QStringList failed;
+    for (int k = 0; k < count(); ++k)
+        if (!writeThrough(profiles[k]))
+            failed << fileName(k);
+    return failed;
 }
 
 QVariant ProfileStore::factoryValue(const QString& key) const

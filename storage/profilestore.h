@@ -6,6 +6,8 @@
 #include <QSettings>
 #include <QString>
 #include <QVariant>
+#include <memory>
+#include <vector>
 
 // The on-disk copy of every on-board profile: one INI file per profile,
 // "p<k+1>.bin" for profile k, and the read-only factory profile "pD.bin" in
@@ -22,19 +24,19 @@ public:
     explicit ProfileStore(
         const QString& directory = DataRoots::current().profileDirectory(),
         const QString& factoryDirectory = DataRoots::current().factoryProfileDirectory());
-    ~ProfileStore();
     ProfileStore(const ProfileStore&) = delete;
     ProfileStore& operator=(const ProfileStore&) = delete;
 
     // Opens the files of profiles 0 … count-1; creates none of them.
     void open(int count);
 
-    int count() const { return profiles.size(); }
-    bool contains(int profile) const { return profile >= 0 && profile < profiles.size(); }
+    int count() const { return int(profiles.size()); }
+    bool contains(int profile) const { return profile >= 0 && profile < count(); }
     QString fileName(int profile) const;
     QString factoryFileName() const;
 
-    // The settings of a profile; null when there is no such profile.
+    // The settings of a profile; null when there is no such profile. Valid
+    // until the next import, reset or flush.
     QSettings* at(int profile) const;
     QSettings* current() const { return at(currentProfile); }
     quint8 currentIndex() const { return currentProfile; }
@@ -48,12 +50,17 @@ public:
     // Replaces the profile by the factory profile.
     bool reset(int profile) { return importFrom(profile, factoryFileName()); }
 
+    // Writes every profile's pending changes through to the disk; the files
+    // that could not be written (they keep their previous contents, and the
+    // changes stay pending for the next write).
+    QStringList flush();
+
     // The factory profile's value of `key`; invalid when absent.
     QVariant factoryValue(const QString& key) const;
 
 private:
     QString directory;
     QString factoryDirectory;
-    QList<QSettings*> profiles; // owned
+    std::vector<std::unique_ptr<QSettings>> profiles;
     quint8 currentProfile = 0;
 };
