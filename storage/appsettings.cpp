@@ -13,10 +13,17 @@ AppSettings::AppSettings(const QString& path, const QString& factoryPath)
 {
 }
 
+namespace {
+// The settings page has 32 entries; a damaged count must not exhaust memory.
+// Entries beyond this many are not read.
+constexpr int MaxEntries = 1024;
+} // namespace
+
 QVariantList AppSettings::load() const
 {
     QVariantList values;
-    for (int i = 0; i < settings->value("common/total", 0).toInt(); ++i)
+    const int total = qMin(settings->value("common/total", 0).toInt(), MaxEntries);
+    for (int i = 0; i < total; ++i)
         values.append(settings->value("common/" + QString::number(i), 0));
     return values;
 }

@@ -53,6 +53,14 @@ private slots:
         QTest::newRow("negative count") << QByteArray("[common]\ntotal=-4\n") << QStringList{};
         QTest::newRow("no count") << QByteArray("[common]\n0=1\n") << QStringList{};
         QTest::newRow("no file") << QByteArray() << QStringList{};
+        // Counts no settings page has: only the first 1024 entries are read.
+        QStringList first1024(1024, "0");
+        first1024[0] = "7";
+        first1024[1023] = "9";
+        QTest::newRow("count beyond any settings list")
+            << QByteArray("[common]\ntotal=5000\n0=7\n1023=9\n1024=8\n") << first1024;
+        QTest::newRow("largest count")
+            << QByteArray("[common]\ntotal=2147483647\n0=7\n1023=9\n") << first1024;
     }
 
     void loadFollowsTheCount()
