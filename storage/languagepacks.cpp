@@ -89,13 +89,13 @@ LanguagePack emptyPack()
 
 QString languagePackCheckString(qint64 unitCount)
 {
-    const auto low8 = [](qint64 value) {
-        return QString::number(quint64(value) & 0xFF);
+    const auto low8 = [](quint64 value) {
+        return QString::number(value & 0xFF);
     };
-    // 70 * S in unsigned arithmetic: the low 8 bits are those of the signed product.
-    const quint64 times70 = quint64(unitCount) * 70u;
-    return low8(unitCount + 74) + low8(unitCount - 69) + QString::number(times70 & 0xFF) +
-           low8(unitCount / 70);
+    // S + 74, S - 69 and 70 * S in unsigned arithmetic, which wraps where the
+    // signed one would overflow: the low 8 bits are those of the exact results.
+    const quint64 units = quint64(unitCount);
+    return low8(units + 74) + low8(units - 69) + low8(units * 70) + low8(quint64(unitCount / 70));
 }
 
 LanguagePacks::LanguagePacks(const QString& directory) : directory(directory) {}

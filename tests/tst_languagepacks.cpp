@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <iterator>
+#include <limits>
 
 namespace {
 
@@ -187,6 +188,14 @@ void TestLanguagePacks::checkString_data()
     QTest::newRow("S = 68: S - 69 wraps to 255") << qint64(68) << "1422551520";
     QTest::newRow("S = 69: S - 69 is 0") << qint64(69) << "14302220";
     QTest::newRow("S = 17920: 70 S and S / 70 wrap to 0") << qint64(17920) << "7418700";
+    // 2^63 - 1: low byte FF, so S + 74 ends in 49, S - 69 in BA, 70 S in BA;
+    // S / 70 = 131762457669353940 ends in D4.
+    QTest::newRow("S = 2^63 - 1: S + 74 passes the largest count")
+        << std::numeric_limits<qint64>::max() << "73186186212";
+    // -2^63: low byte 00, so S + 74 ends in 4A, S - 69 in BB, 70 S in 00;
+    // S / 70 = -131762457669353940 ends in 2C.
+    QTest::newRow("S = -2^63: S - 69 passes the smallest count")
+        << std::numeric_limits<qint64>::min() << "74187044";
 }
 
 void TestLanguagePacks::checkString()
