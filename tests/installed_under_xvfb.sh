@@ -45,10 +45,15 @@ tree_state > "$work/tree-before.txt"
 
 user_data=$home/.local/share/q3config
 title="^Q3 Keyboard Configurator$"
+# A sanitizer build's settings (scripts/test-sanitized) reach the program too.
+sanitizer_env=()
+for name in ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS; do
+  [ -z "${!name:-}" ] || sanitizer_env+=("$name=${!name}")
+done
 # Runs SCRIPT as the user in the scratch directory on a virtual X server.
 session() {
   (cd "$run" && "${as_user[@]}" env -i PATH=/usr/bin:/bin HOME="$home" XDG_RUNTIME_DIR="$runtime" \
-      LANG=C.UTF-8 PROGRAM="$root/usr/bin/q3config" TITLE="$title" \
+      LANG=C.UTF-8 PROGRAM="$root/usr/bin/q3config" TITLE="$title" ${sanitizer_env[@]+"${sanitizer_env[@]}"} \
       xvfb-run -a -s "-screen 0 1280x800x24" bash -euo pipefail -c "$1")
 }
 
