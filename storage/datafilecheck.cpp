@@ -14,7 +14,9 @@ bool isWrittenText(const QByteArray& bytes)
         return false;
     for (const char c : bytes) {
         const auto byte = static_cast<unsigned char>(c);
-        if ((byte < 0x20 && c != '\n' && c != '\r' && c != '\t') || byte == 0x7f)
+        // QSettings escapes the C0 controls it writes but not DEL (7F), so
+        // DEL may stand in a file the program wrote.
+        if (byte < 0x20 && c != '\n' && c != '\r' && c != '\t')
             return false;
     }
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);

@@ -125,6 +125,52 @@ private slots:
         QCOMPARE(installation.userFiles(), before);
     }
 
+    // Values the program writes as they are, DEL among them, are kept.
+    void writtenValueIsKept_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QByteArray>("written");
+
+        QTest::newRow("settings entry with DEL")
+            << "setting/apConfig.bin" << QStringLiteral("a\x7f!")
+            << QByteArray("[common]\n0=a\x7f!\ntotal=1\n");
+        QTest::newRow("macro step with DEL")
+            << "macro/Macro. 001.bin" << QStringLiteral("A\x7f    [Down]")
+            << QByteArray("[config]\ndid=-1\nindex=0\nrepeat=1\ntotal=1\n\n"
+                          "[macro]\n0=A\x7f    [Down]\n");
+        QTest::newRow("profile colours with DEL")
+            << "setting/p1.bin" << QStringLiteral("\x7f") << QByteArray("[color]\ncolor=\x7f\n");
+    }
+
+    void writtenValueIsKept()
+    {
+        QFETCH(QString, file);
+        QFETCH(QString, value);
+        QFETCH(QByteArray, written);
+        Installation installation;
+        QVERIFY(QDir().mkpath(installation.user + "/setting"));
+        if (file.startsWith("macro/")) {
+            MacroLibrary macros(installation.roots.macroDirectory());
+            macros.repair(1);
+            QVERIFY(macros.saveSteps("Macro. 001", {value}));
+        } else if (file.endsWith("p1.bin")) {
+            QSettings profile(installation.roots.profileDirectory() + "/p1.bin",
+                              QSettings::IniFormat);
+            profile.setValue("color/color", value);
+        } else {
+            AppSettings settings(installation.roots.settingsFile(),
+                                 installation.roots.factorySettingsFile());
+            QVERIFY(settings.save({value}));
+        }
+        QCOMPARE(Installation::read(installation.user + '/' + file), written);
+
+        UserDataFolder folder(installation.roots);
+        QVERIFY(folder.prepare());
+        QCOMPARE(folder.repairs(), QStringList());
+        QCOMPARE(Installation::read(installation.user + '/' + file), written);
+    }
+
     void damagedFileIsReplaced_data()
     {
         QTest::addColumn<QString>("file");
