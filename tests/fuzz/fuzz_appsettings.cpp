@@ -36,7 +36,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     check(!table.isEmpty(), "the embedded device table");
     check(table.first().name == names.value(0), "the first device's name");
 
-    settings.save(values);
+    const bool saved = settings.save(values);
     check(settings.load().size() == values.size(), "a saved list reads back whole");
+    if (saved)
+        check(!isDamagedDataFile(path, DataFileKind::Settings),
+              "saved settings pass the start-up check");
     return 0;
 }
