@@ -14,6 +14,24 @@ void check(bool condition, const char* what)
         qFatal("fuzz_appsettings: %s", what);
 }
 
+// A value as the settings page sees it: a string, or a list of strings (QSettings
+// reads a list back as a QVariantList when one of its strings needed quoting).
+QStringList asText(const QVariant& value)
+{
+    const bool isList =
+        value.typeId() == QMetaType::QStringList || value.typeId() == QMetaType::QVariantList;
+    return isList ? QStringList{QStringLiteral("list")} + value.toStringList()
+                  : QStringList{value.toString()};
+}
+
+QList<QStringList> asText(const QVariantList& values)
+{
+    QList<QStringList> text;
+    for (const QVariant& value : values)
+        text << asText(value);
+    return text;
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
@@ -38,8 +56,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     const bool saved = settings.save(values);
     check(settings.load().size() == values.size(), "a saved list reads back whole");
-    if (saved)
-        check(!isDamagedDataFile(path, DataFileKind::Settings),
-              "saved settings pass the start-up check");
+    if (!saved)
+        return 0;
+    Fuzz::touch(path);
+    check(!isDamagedDataFile(path, DataFileKind::Settings),
+          "saved settings pass the start-up check");
+    const AppSettings reread(path, directory + QStringLiteral("/apConfigD.bin"));
+    check(asText(reread.load()) == asText(values), "saved settings read back unchanged");
     return 0;
 }

@@ -75,6 +75,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // A file QSettings cannot parse is never written over, so a save may fail.
     const QStringList steps = library.steps(imported);
     if (library.saveSteps(imported, steps)) {
+        Fuzz::touch(library.fileFor(imported));
         check(library.steps(imported) == steps, "saved steps read back unchanged");
         check(!isDamagedDataFile(library.fileFor(imported), DataFileKind::Macro),
               "a saved macro passes the start-up check");

@@ -95,10 +95,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     check(contents(exported) == contents(source), "an export is the imported file");
 
     // The event loop's lighting write rewrites the whole file.
-    store.at(0)->setValue(QStringLiteral("color/ledType"), QVariantList{1, 2, 3, 4, 5, 6, 7});
+    const QVariantList lighting{1, 2, 3, 4, 5, 6, 7};
+    store.at(0)->setValue(QStringLiteral("color/ledType"), lighting);
     store.at(0)->sync();
-    if (!damaged)
-        check(!isDamagedDataFile(store.fileName(0), DataFileKind::Profile),
-              "a sound profile stays sound when the program writes it");
+    if (damaged || store.at(0)->status() != QSettings::NoError)
+        return 0;
+    Fuzz::touch(store.fileName(0));
+    check(!isDamagedDataFile(store.fileName(0), DataFileKind::Profile),
+          "a sound profile stays sound when the program writes it");
+    const QSettings reread(store.fileName(0), QSettings::IniFormat);
+    check(reread.value(QStringLiteral("color/ledType")).toStringList() ==
+              QStringList{"1", "2", "3", "4", "5", "6", "7"},
+          "the lighting written reads back");
     return 0;
 }

@@ -39,20 +39,35 @@ inline QString freshDirectory()
     return root.path();
 }
 
+// The next of the times given to files, a second after the previous one.
+inline QDateTime nextFileTime()
+{
+    static qint64 files = 0;
+    static const QDateTime firstTime = QDateTime::fromSecsSinceEpoch(1000000000);
+    return firstTime.addSecs(++files);
+}
+
 // Writes an input to `path`. QSettings keeps a parsed file for as long as
 // its size and time stay the same; every input's file gets a time of its
-// own, a second later than the previous one, so that it is always read
-// afresh.
+// own, so that it is always read afresh.
 inline void writeFile(const QString& path, const uint8_t* data, size_t size)
 {
-    static qint64 inputs = 0;
-    static const QDateTime firstTime = QDateTime::fromSecsSinceEpoch(1000000000);
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
         file.write(reinterpret_cast<const char*>(data), qint64(size)) != qint64(size) ||
-        !file.flush() ||
-        !file.setFileTime(firstTime.addSecs(++inputs), QFileDevice::FileModificationTime))
+        !file.flush() || !file.setFileTime(nextFileTime(), QFileDevice::FileModificationTime))
         qFatal("fuzz: cannot write %s", qPrintable(path));
+}
+
+// Gives a file the program wrote a time of its own, so that the next QSettings
+// on it parses what is on the disk rather than what the writer kept, as a
+// program started afresh would.
+inline void touch(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite) ||
+        !file.setFileTime(nextFileTime(), QFileDevice::FileModificationTime))
+        qFatal("fuzz: cannot touch %s", qPrintable(path));
 }
 
 } // namespace Fuzz
