@@ -18,31 +18,6 @@ namespace {
 constexpr int WindowWidth = 1000;
 constexpr int WindowHeight = 600;
 
-class FirstPaint : public QObject
-{
-public:
-    explicit FirstPaint(const LaunchClock& clock) : clock(clock) {}
-    qint64 elapsedMs = -1;
-    long rssKb = -1;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint && elapsedMs < 0) {
-            elapsedMs = clock.elapsedMs();
-            rssKb = residentKilobytes();
-            QTimer::singleShot(0, QCoreApplication::instance(), [] {
-                if (!QCoreApplication::arguments().contains("--stay"))
-                    QCoreApplication::quit();
-            });
-        }
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    const LaunchClock& clock;
-};
-
 } // namespace
 
 int main(int argc, char* argv[])
@@ -67,7 +42,10 @@ int main(int argc, char* argv[])
     view.setSource(QUrl("qrc:/bench/emptyscene.qml"));
     view.resize(WindowWidth, WindowHeight);
     window.resize(WindowWidth, WindowHeight);
-    FirstPaint firstPaint(clock);
+    PaintWatch firstPaint(clock, [&firstPaint, staySeconds](QObject*) {
+        if (staySeconds == 0 && firstPaint.firstMs >= 0)
+            QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
+    });
     view.installEventFilter(&firstPaint);
     window.show();
     if (staySeconds > 0)
@@ -75,7 +53,7 @@ int main(int argc, char* argv[])
     QTimer::singleShot(20000 + staySeconds * 1000, &app, &QCoreApplication::quit);
     app.exec();
     std::printf("start to first frame: %lld ms, resident at first frame: %ld kB (empty window%s)\n",
-                static_cast<long long>(firstPaint.elapsedMs), firstPaint.rssKb,
+                static_cast<long long>(firstPaint.firstMs), firstPaint.firstRssKb,
                 clock.fromLaunch() ? ", from launch" : ", from main");
-    return firstPaint.elapsedMs < 0 ? 1 : 0;
+    return firstPaint.firstMs < 0 ? 1 : 0;
 }

@@ -5,9 +5,12 @@
 // `date +%s%N` prints them), so that loading the libraries counts too; run by
 // hand without it, they measure from main.
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QFile>
+#include <QObject>
 #include <QtGlobal>
 #include <chrono>
+#include <functional>
 
 class LaunchClock
 {
@@ -46,3 +49,34 @@ inline long residentKilobytes()
             return line.mid(6).trimmed().split(' ').value(0).toLong();
     return -1;
 }
+
+// Watches the paints of the widget it filters: the first one's time on
+// `clock` and the resident memory then; `onPaint` runs at every paint.
+class PaintWatch : public QObject
+{
+public:
+    explicit PaintWatch(const LaunchClock& clock, std::function<void(QObject*)> onPaint = {})
+        : clock(clock), onPaint(std::move(onPaint))
+    {
+    }
+    qint64 firstMs = -1;
+    long firstRssKb = -1;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            if (firstMs < 0) {
+                firstMs = clock.elapsedMs();
+                firstRssKb = residentKilobytes();
+            }
+            if (onPaint)
+                onPaint(watched);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    const LaunchClock& clock;
+    std::function<void(QObject*)> onPaint;
+};

@@ -30,39 +30,6 @@
 #include <QTimer>
 #include <cstdio>
 
-namespace {
-
-// Notes the first paint of the view after the window is shown, and the first
-// one that shows the scene (it stays invisible until the power-on starts).
-class FirstFrame : public QObject
-{
-public:
-    explicit FirstFrame(const LaunchClock& clock) : clock(clock) {}
-    qint64 elapsedMs = -1;
-    long rssKb = -1;
-    qint64 sceneShownMs = -1;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() != QEvent::Paint)
-            return QObject::eventFilter(watched, event);
-        if (elapsedMs < 0) {
-            elapsedMs = clock.elapsedMs();
-            rssKb = residentKilobytes();
-        }
-        auto* view = qobject_cast<QQuickWidget*>(watched);
-        if (sceneShownMs < 0 && view && view->rootObject() && view->rootObject()->isVisible())
-            sceneShownMs = clock.elapsedMs();
-        return QObject::eventFilter(watched, event);
-    }
-
-private:
-    const LaunchClock& clock;
-};
-
-} // namespace
-
 int main(int argc, char* argv[])
 {
     const LaunchClock clock;
@@ -85,7 +52,14 @@ int main(int argc, char* argv[])
     const qint64 copyMs = copying.elapsed();
 
     VirtualKeyboard keyboard(factoryKeyboardConfig("modules/setting/pD.bin", 0, nullptr));
-    FirstFrame firstFrame(clock);
+    // The first paint, and the first one that shows the scene (it stays
+    // invisible until the power-on starts).
+    qint64 sceneShownMs = -1;
+    PaintWatch firstFrame(clock, [&clock, &sceneShownMs](QObject* watched) {
+        auto* view = qobject_cast<QQuickWidget*>(watched);
+        if (sceneShownMs < 0 && view && view->rootObject() && view->rootObject()->isVisible())
+            sceneShownMs = clock.elapsedMs();
+    });
     qint64 powerOnMs = -1;
     qint64 sceneMs = -1;
     qint64 shownMs = -1;
@@ -110,7 +84,7 @@ int main(int argc, char* argv[])
         QObject::connect(&poll, &QTimer::timeout, [&] {
             QQuickItem* root = window.controller->view->rootObject();
             auto* pageArea = root ? root->findChild<QQuickItem*>("_fkPage") : nullptr;
-            if (pageArea && pageArea->isVisible() && firstFrame.elapsedMs >= 0) {
+            if (pageArea && pageArea->isVisible() && firstFrame.firstMs >= 0) {
                 powerOnMs = clock.elapsedMs();
                 app.quit();
             }
@@ -121,16 +95,16 @@ int main(int argc, char* argv[])
     }
     std::printf("start to first frame: %lld ms, to end of power-on: %lld ms (animations %s), "
                 "resident at first frame: %ld kB%s%s\n",
-                static_cast<long long>(firstFrame.elapsedMs - copyMs),
+                static_cast<long long>(firstFrame.firstMs - copyMs),
                 static_cast<long long>(powerOnMs - copyMs), animationsOff ? "off" : "on",
-                firstFrame.rssKb, playersFirst ? " (players first)" : "",
+                firstFrame.firstRssKb, playersFirst ? " (players first)" : "",
                 clock.fromLaunch() ? " (from launch)" : " (from main)");
     // Where the time to the first frame went.
     std::printf("  to main %lld ms, application %lld ms, scene %lld ms, showing to first frame "
                 "%lld ms; first frame with the scene shown %lld ms\n",
                 static_cast<long long>(mainMs), static_cast<long long>(applicationMs - mainMs),
                 static_cast<long long>(sceneMs),
-                static_cast<long long>(firstFrame.elapsedMs - shownMs),
-                static_cast<long long>(firstFrame.sceneShownMs - copyMs));
-    return firstFrame.elapsedMs < 0 || powerOnMs < 0 ? 1 : 0;
+                static_cast<long long>(firstFrame.firstMs - shownMs),
+                static_cast<long long>(sceneShownMs - copyMs));
+    return firstFrame.firstMs < 0 || powerOnMs < 0 ? 1 : 0;
 }
