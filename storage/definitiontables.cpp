@@ -6,6 +6,9 @@
 namespace {
 
 constexpr int ItemsPerKey = 6;
+// The shipped drawings have about 105 keys; a damaged count must not exhaust
+// memory. Keys beyond this many are not read.
+constexpr int MaxDrawnKeys = 1024;
 enum KeyItem
 {
     X,
@@ -40,7 +43,7 @@ QVariantList readHardwareDrawing(const QString& path, quint8 layout)
 {
     const QSettings definition(path, QSettings::IniFormat);
     const QString group = QString::number(layout) + QLatin1Char('/');
-    const int keys = definition.value(group + "total_HW", 0).toInt();
+    const int keys = qMin(definition.value(group + "total_HW", 0).toInt(), MaxDrawnKeys);
     QVariantList result{keys, definition.value(group + "total_FW", 0).toInt()};
     for (int n = 1; n <= keys; ++n) {
         const QStringList items = definition.value(group + QString::number(n)).toStringList();

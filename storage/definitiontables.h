@@ -23,7 +23,8 @@ HardwareLimits readHardwareLimits(const QString& path);
 
 // [K, F, then x, y, key type, label, matrix slot, factory code per drawn key]
 // for layout group `layout`. Always 6 elements per drawn key: an entry with
-// fewer items gives 0 (or "" for the label) for the missing ones.
+// fewer items gives 0 (or "" for the label) for the missing ones. A count
+// above 1024 reads as 1024.
 QVariantList readHardwareDrawing(const QString& path, quint8 layout);
 
 // A list of the key-code definition's group "common" ("usbStr", "usbCode"),

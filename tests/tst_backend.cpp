@@ -553,6 +553,16 @@ private slots:
         QTest::newRow("short and missing entries")
             << QByteArray("[0]\ntotal_HW=2\ntotal_FW=1\n1=3, 4\n")
             << QVariantList{2, 1, 3, 4, 0, "", 0, 0u, 0, 0, 0, "", 0, 0u};
+        // Counts no drawing has: the first 1024 keys are read.
+        QVariantList first1024{1024, 128, 10, 20, 1, "Esc", 0, 41u};
+        for (int key = 2; key <= 1024; ++key)
+            first1024 << 0 << 0 << 0 << "" << 0 << 0u;
+        QTest::newRow("count beyond any drawing")
+            << QByteArray("[0]\ntotal_HW=5000\ntotal_FW=128\n1=10, 20, 1, Esc, 0, 41\n")
+            << first1024;
+        QTest::newRow("largest count")
+            << QByteArray("[0]\ntotal_HW=2147483647\ntotal_FW=128\n1=10, 20, 1, Esc, 0, 41\n")
+            << first1024;
     }
 
     void loadHWDefShapes()
