@@ -3,24 +3,27 @@
 # one virtual X server: time from launch to the first frame and resident
 # memory then (medians of RUNS interleaved starts of each, default 12), and
 # idle CPU over 30 s after 10 s to settle, with resident memory at its end.
-# Usage: bench/run_compare.sh [RUNS]
+# Usage: bench/run_compare.sh [RUNS] [BENCH_STARTUP_OPTION]
+#        e.g. --players-first for the start as it was with the sound players
+#        made before the window shows
 #        (after scripts/build --target q3config bench_startup bench_emptywindow)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 runs=${1:-12}
+option=${2:-}
 bin=$(readlink -f build/bin)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/program" "$work/home"
 cp "$bin/q3config" "$work/program/"
 cp -r "$bin/modules" "$work/program/"
-export BIN="$bin" RUNS="$runs" PROGRAM="$work/program/q3config" HOME="$work/home"
+export BIN="$bin" RUNS="$runs" OPTION="$option" PROGRAM="$work/program/q3config" HOME="$work/home"
 export XDG_DATA_HOME="$work/home/data" XDG_CONFIG_HOME="$work/home/config"
 cd "$work"
 xvfb-run -a -s "-screen 0 1280x800x24" bash -euo pipefail -c '
   launch() { Q3_BENCH_LAUNCH_NS=$(date +%s%N) "$@" 2>/dev/null; }
   for i in $(seq "$RUNS"); do
-    launch "$BIN/bench_startup" >> program.txt
+    launch "$BIN/bench_startup" $OPTION >> program.txt
     launch "$BIN/bench_emptywindow" >> empty.txt
   done
   # Idle: CPU ticks over 30 s after 10 s, then resident memory.
