@@ -3,7 +3,10 @@
 # Wayland platform, in a private runtime directory; the command's exit status
 # is the result. The compositor has no seat, so Qt 6.4's default text-input
 # support would crash; the protocol weston does not offer is asked for,
-# which leaves text input off.
+# which leaves text input off. The compositor starts only what a client test
+# needs: no on-screen keyboard, no panel, no fade-in that hides the output
+# until the shell's own client is ready. With WESTON_LOG set, the
+# compositor's log is copied there at the end.
 # Usage: under_weston.sh COMMAND [ARGUMENTS…]
 set -euo pipefail
 runtime=$(mktemp -d)
@@ -11,12 +14,21 @@ weston_pid=
 cleanup() {
   [ -z "$weston_pid" ] || kill -TERM "$weston_pid" 2> /dev/null || true
   [ -z "$weston_pid" ] || wait "$weston_pid" 2> /dev/null || true
+  [ -z "${WESTON_LOG:-}" ] || cp "$runtime/weston.log" "$WESTON_LOG" 2> /dev/null || true
   rm -rf "$runtime"
 }
 trap cleanup EXIT
 export XDG_RUNTIME_DIR=$runtime
 socket=q3-wayland
-weston --backend=headless-backend.so --socket="$socket" --idle-time=0 --no-config \
+cat > "$runtime/weston.ini" << 'EOF'
+[shell]
+startup-animation=none
+panel-position=none
+
+[input-method]
+path=
+EOF
+weston --backend=headless-backend.so --socket="$socket" --idle-time=0 --config="$runtime/weston.ini" \
   --width=1280 --height=800 > "$runtime/weston.log" 2>&1 &
 weston_pid=$!
 for _ in $(seq 100); do
