@@ -11,6 +11,11 @@ namespace {
 
 // Few slots: the repair writes a new file for every free one.
 constexpr int SlotCount = 2;
+// The library reads a damaged step count as up to 65536 steps, which is
+// meant; saving that many and checking them again takes seconds under the
+// sanitizers, so longer lists skip the round trip (the macro page's tests
+// save such a list).
+constexpr int MaxRoundTripSteps = 4096;
 
 void check(bool condition, const char* what)
 {
@@ -74,7 +79,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     // A file QSettings cannot parse is never written over, so a save may fail.
     const QStringList steps = library.steps(imported);
-    if (library.saveSteps(imported, steps)) {
+    if (steps.size() <= MaxRoundTripSteps && library.saveSteps(imported, steps)) {
         Fuzz::touch(library.fileFor(imported));
         check(library.steps(imported) == steps, "saved steps read back unchanged");
         check(!isDamagedDataFile(library.fileFor(imported), DataFileKind::Macro),
