@@ -57,6 +57,17 @@ QVariant myQQuickView::readCurrentProfile(const QString& key) const
     return profile ? profile->value(key) : QVariant();
 }
 
+void myQQuickView::paintEvent(QPaintEvent* event)
+{
+    QQuickWidget::paintEvent(event);
+    const QQuickItem* root = rootObject();
+    if (sceneShown || !root || !root->isVisible())
+        return;
+    sceneShown = true;
+    // Queued: after this frame has reached the screen.
+    invokeRoot("buildPages");
+}
+
 void myQQuickView::initUI()
 {
     invokeRoot("initUI");

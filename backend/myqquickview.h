@@ -116,6 +116,11 @@ public slots:
     QVariant ui_A1H_GetCurrentProfile();
     QVariantList ui_B0H_GetColor();
 
+protected:
+    // After the first frame that shows the scene, the scene builds what it
+    // does not show at first (its root function buildPages).
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     void invokeRoot(const char* function);
     void writeCurrentProfile(const QString& key, const QVariant& value);
@@ -144,4 +149,5 @@ private:
     Dialogs* dialogs = nullptr; // systemDialogs unless replaced
     QTimer profileWrite;        // one write of the profiles per turn of the event loop
     bool toldWriteFailure = false;
+    bool sceneShown = false; // a frame with the scene visible was painted
 };

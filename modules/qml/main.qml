@@ -4,8 +4,8 @@ import "./common"
 import "./Q3"
 
 // The scene's root: the whole window. The backend drives it through the root
-// functions setProtectUI, initUI, run, zzzMorvat, detectKeyboard and
-// detectMouse; it stays invisible until "run".
+// functions setProtectUI, initUI, run, buildPages, zzzMorvat, detectKeyboard
+// and detectMouse; it stays invisible until "run".
 Item {
     id: mainIten
     width: 1000
@@ -125,6 +125,12 @@ Item {
 
     function zzzMorvat() {
         main_Q3.zzzMorvat()
+    }
+
+    // After the first frame that shows the window: the pages it does not
+    // show yet.
+    function buildPages() {
+        main_Q3.buildPages()
     }
 
     function run() {

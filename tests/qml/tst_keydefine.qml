@@ -553,6 +553,7 @@ TestCase {
         var loader = createTemporaryObject(sceneComponent, test)
         tryVerify(function() { return loader.status === Loader.Ready })
         var scene = loader.item
+        scene.buildPages() // as after the first frame; nothing set up yet
         part(scene, "_KeyCodeString").initUI(damagedDefinition, ui_View.loadUsbStr(),
                                              ui_View.loadUsbCode())
         var page = part(scene, "_Page_Keydefine")

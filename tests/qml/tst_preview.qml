@@ -53,6 +53,7 @@ TestCase {
         tryVerify(function() { return loader.status === Loader.Ready })
         var scene = loader.item
         scene.initUI()
+        scene.buildPages() // as after the first frame
         var page = part(scene, "_Page_Color")
         var ctrl = part(page, "_eft_Ctrl")
         var strip = part(page, "lvColorIndex")

@@ -17,6 +17,19 @@ Item {
     // Disabled and dimmed while the settings panel is open.
     readonly property bool frameEnabled: !upItem.isGlobalSettingSelect
 
+    // The four pages are built once the window has shown its first frame
+    // (the backend calls buildPages then), at the latest when the page area
+    // is first shown: the start does not wait for what it does not show yet.
+    // Until then the calls that set the pages up are left out; building
+    // them makes those calls with the state of that moment.
+    property bool pagesWanted: false
+    property bool initialised: false
+
+    function builtPages() {
+        return pagesWanted ? [keydefinePage.item, macroPage.item, colorPage.item, backLightingPage.item]
+                           : []
+    }
+
     function initUI() {
         _HWDef = ui_View.loadHWDef()
         _UsbStr = ui_View.loadUsbStr()
@@ -25,17 +38,43 @@ Item {
         _KeyCodeString.initUI(_HWDef, _UsbStr, _UsbCode)
         pfItem.initProfile(_MaxProfile)
         pfItem.currentIndex = ui_View.ui_A1H_GetCurrentProfile()
-        _Page_Keydefine.initUI(true, _HWDef)
-        _Page_Macro.initUI()
         ui_View.syncLed()
-        _Page_Color.initUI(true, _HWDef)
-        _Page_BackLighting.initUI()
+        initialised = true
+        if (pagesWanted)
+            setUpPages()
+    }
+
+    // The pages' first set-up: the key and colour pages take the keyboard's
+    // drawing as well.
+    function setUpPages() {
+        keydefinePage.item.initUI(true, _HWDef)
+        macroPage.item.initUI()
+        colorPage.item.initUI(true, _HWDef)
+        backLightingPage.item.initUI()
+    }
+
+    function buildPages() {
+        if (pagesWanted)
+            return
+        pagesWanted = true
+        var pages = builtPages()
+        for (var i = 0; i < pages.length; ++i)
+            pages[i].translateStrings()
+        if (initialised)
+            setUpPages()
+    }
+
+    // The lighting pages read the current profile again.
+    function reloadLighting() {
+        if (!pagesWanted)
+            return
+        colorPage.item.initUI()
+        backLightingPage.item.initUI()
+        colorPage.item.playEffect(colorPage.item.visible)
     }
 
     function zzzMorvat() {
-        _Page_Color.initUI()
-        _Page_BackLighting.initUI()
-        _Page_Color.playEffect(_Page_Color.visible)
+        reloadLighting()
     }
 
     function playOnPowerOn() {
@@ -47,10 +86,9 @@ Item {
     }
 
     function translateStrings(code) {
-        _Page_Keydefine.translateStrings()
-        _Page_Macro.translateStrings()
-        _Page_Color.translateStrings()
-        _Page_BackLighting.translateStrings()
+        var pages = builtPages()
+        for (var i = 0; i < pages.length; ++i)
+            pages[i].translateStrings()
         fnItem.translateStrings()
         pfItem.translateStrings()
     }
@@ -104,36 +142,42 @@ Item {
             }
         }
 
-        Page_Keydefine {
-            id: _Page_Keydefine
-        objectName: "_Page_Keydefine"
-            x: 0
-            y: 0
-            visible: _fkPage.curID === 0
+        Loader {
+            id: keydefinePage
+            active: mainItem_Q3.pagesWanted
+            sourceComponent: Page_Keydefine {
+                objectName: "_Page_Keydefine"
+                visible: _fkPage.curID === 0
+            }
         }
 
-        Page_Macro {
-            id: _Page_Macro
-        objectName: "_Page_Macro"
-            x: 0
+        Loader {
+            id: macroPage
             y: 46
-            visible: _fkPage.curID === 1
+            active: mainItem_Q3.pagesWanted
+            sourceComponent: Page_Macro {
+                objectName: "_Page_Macro"
+                visible: _fkPage.curID === 1
+            }
         }
 
-        Page_Color {
-            id: _Page_Color
-        objectName: "_Page_Color"
-            x: 0
-            y: 0
-            visible: _fkPage.curID === 2
+        Loader {
+            id: colorPage
+            active: mainItem_Q3.pagesWanted
+            sourceComponent: Page_Color {
+                objectName: "_Page_Color"
+                visible: _fkPage.curID === 2
+            }
         }
 
-        Page_BackLighting {
-            id: _Page_BackLighting
-        objectName: "_Page_BackLighting"
-            x: 0
+        Loader {
+            id: backLightingPage
             y: 46
-            visible: _fkPage.curID === 3
+            active: mainItem_Q3.pagesWanted
+            sourceComponent: Page_BackLighting {
+                objectName: "_Page_BackLighting"
+                visible: _fkPage.curID === 3
+            }
         }
 
         NumberAnimation {
@@ -189,11 +233,10 @@ Item {
         opacity: 0.2 + 0.8 * (enabled ? 1 : 0)
         onIndexChanged_btn: function(index) {
             ui_View.ui_21H_SetCurrentProfile(index)
-            _Page_Keydefine.initUI()
+            if (mainItem_Q3.pagesWanted)
+                keydefinePage.item.initUI()
             ui_View.syncLed()
-            _Page_Color.initUI()
-            _Page_BackLighting.initUI()
-            _Page_Color.playEffect(_Page_Color.visible)
+            mainItem_Q3.reloadLighting()
         }
     }
 
@@ -211,6 +254,7 @@ Item {
             fnItem.visible = true
         }
         onFinished: {
+            mainItem_Q3.buildPages()
             _fkPage.visible = true
             _fkPage.curID = fnItem.currentIndex
             pa_X.restart()
