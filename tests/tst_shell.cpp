@@ -254,10 +254,14 @@ private slots:
         window.showNormal();
         bool stoppedByTimeOut = false;
         QTimer::singleShot(0, window.controller, &Ui_Controler::onMinimize);
-        QTimer::singleShot(5000, [&] {
+        // Owned by this test, so that it cannot fire into a later one.
+        QTimer timeOut;
+        timeOut.setSingleShot(true);
+        connect(&timeOut, &QTimer::timeout, [&] {
             stoppedByTimeOut = true;
             QCoreApplication::quit();
         });
+        timeOut.start(5000);
         QCOMPARE(QCoreApplication::exec(), 0);
         QVERIFY(!stoppedByTimeOut);
         QVERIFY(!window.isVisible());
