@@ -29,24 +29,25 @@ QStringList rootCalls(Widget& window)
 }
 
 // At the first paint of a view that shows its scene (before the view draws
-// it): which of the four pages exist then.
+// it): which parts of the frame and which of the four pages exist then.
 class FirstShownFrame : public QObject
 {
 public:
     explicit FirstShownFrame(QQuickWidget* view) : view(view) { view->installEventFilter(this); }
 
-    static QStringList pagesOf(const QQuickItem* root)
+    static QStringList partsOf(const QQuickItem* root)
     {
         QStringList found;
         for (const char* name :
-             {"_Page_Keydefine", "_Page_Macro", "_Page_Color", "_Page_BackLighting"})
+             {"envItem", "upItem", "downItem", "_Page_Globalsetting", "_fkPage", "_Page_Keydefine",
+              "_Page_Macro", "_Page_Color", "_Page_BackLighting"})
             if (root->findChild<QQuickItem*>(name))
                 found << name;
         return found;
     }
 
     bool painted = false;
-    QStringList pagesThen;
+    QStringList partsThen;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
@@ -55,7 +56,7 @@ protected:
         if (watched == view && !painted && event->type() == QEvent::Paint && root &&
             root->isVisible()) {
             painted = true;
-            pagesThen = pagesOf(root);
+            partsThen = partsOf(root);
         }
         return QObject::eventFilter(watched, event);
     }
@@ -280,8 +281,9 @@ private slots:
         QQuickItem* root = window.controller->view->rootObject();
         QTRY_VERIFY(root->isVisible());
         root->setProperty("animation_speed", 10);
-        auto* topBar = root->findChild<QQuickItem*>("upItem");
-        QVERIFY(topBar);
+        // The frame with the top bar is built after the first frame.
+        QQuickItem* topBar = nullptr;
+        QTRY_VERIFY((topBar = root->findChild<QQuickItem*>("upItem")));
         QVERIFY(QMetaObject::invokeMethod(topBar, "btnClicked", Q_ARG(int, 1)));
         QVERIFY(window.isVisible());
         QTRY_VERIFY(!window.isVisible());
@@ -289,9 +291,10 @@ private slots:
     }
 
     // With the program's own scene: the first frame that shows it does not
-    // wait for the four pages; they are built and set up from the keyboard
-    // right after it, while the power-on still hides the page area.
-    void pagesAreBuiltAfterTheFirstFrameThatShowsTheScene()
+    // wait for the frame and its four pages, which it does not show yet; they
+    // are built and set up from the keyboard right after it, while the
+    // power-on still hides the page area.
+    void frameAndPagesAreBuiltAfterTheFirstFrameThatShowsTheScene()
     {
         VirtualKeyboard keyboard;
         Widget window(keyboard);
@@ -300,9 +303,9 @@ private slots:
         window.showNormal();
         window.startUp();
         QTRY_VERIFY(frame.painted);
-        QCOMPARE(frame.pagesThen, QStringList());
+        QCOMPARE(frame.partsThen, QStringList());
         QQuickItem* root = window.controller->view->rootObject();
-        QTRY_COMPARE(FirstShownFrame::pagesOf(root).size(), 4);
+        QTRY_COMPARE(FirstShownFrame::partsOf(root).size(), 9);
         QVERIFY(!root->findChild<QQuickItem*>("_fkPage")->isVisible());
         // Set up: the key page drew the keyboard's keys.
         const auto* keyModel =

@@ -1,7 +1,6 @@
 import QtQuick
 import "./basic"
-import "./common"
-import "./Q3"
+import "basic/SettingsList.js" as SettingsList
 
 // The scene's root: the whole window. The backend drives it through the root
 // functions setProtectUI, initUI, run, buildPages, zzzMorvat, detectKeyboard
@@ -12,18 +11,33 @@ Item {
     height: 600
     visible: false
 
-    // Appearance, restyled at once by the settings page.
-    property int globalSetting_size: _Page_Globalsetting._Size
-    property color globalSetting_color: _Page_Globalsetting._Color
-    property color globalSetting_color_enable: _Page_Globalsetting._ColorEnable
-    property color globalSetting_color_disable: _Page_Globalsetting._ColorDisable
-    property int animation_speed: _Page_Globalsetting._AnimationSpeed
-    property var globalSetting_stringList: _Page_Globalsetting._StringList
-    property string globalSetting_fontFamily: _Page_Globalsetting._FontFamily
-    property string globalSetting_url: _Page_Globalsetting._Url
-    property int skin_No: _Page_Globalsetting.skin_No
-    property bool isCustomBackground: _Page_Globalsetting.isCustomBackground
-    property url sourceCustomBackground: _Page_Globalsetting.sourceCustomBackground
+    // The frame (see buildFrame); null until it is built.
+    readonly property var frame: frameLoader.item
+    // Whether the backend's initUI has come: the frame makes it when built.
+    property bool initWanted: false
+    // The animation time base the settings file asks for, read before the
+    // frame and its settings panel exist: the power-on starts with it.
+    property int startAnimationSpeed: SettingsList.speedOn
+
+    // Appearance, restyled at once by the settings page; its built-in values
+    // until the frame is built (nothing but the logo shows until then).
+    readonly property var settingsPage: frame ? frame.settingsPage : null
+    property int globalSetting_size:
+        settingsPage ? settingsPage._Size : SettingsList.builtInTextSize
+    property color globalSetting_color:
+        settingsPage ? settingsPage._Color : SettingsList.builtInTextColor
+    property color globalSetting_color_enable:
+        settingsPage ? settingsPage._ColorEnable : SettingsList.builtInTextColorEnable
+    property color globalSetting_color_disable:
+        settingsPage ? settingsPage._ColorDisable : SettingsList.builtInTextColorDisable
+    property int animation_speed: settingsPage ? settingsPage._AnimationSpeed : startAnimationSpeed
+    property var globalSetting_stringList: settingsPage ? settingsPage._StringList : []
+    property string globalSetting_fontFamily:
+        settingsPage ? settingsPage._FontFamily : SettingsList.builtInFontFamily
+    property string globalSetting_url: settingsPage ? settingsPage._Url : SettingsList.builtInUrl
+    property int skin_No: settingsPage ? settingsPage.skin_No : 1
+    property bool isCustomBackground: settingsPage ? settingsPage.isCustomBackground : false
+    property url sourceCustomBackground: settingsPage ? settingsPage.sourceCustomBackground : ""
 
     // Skin pictures, read from the program directory.
     readonly property string skinPath: "file:modules/img/skin" + skin_No
@@ -118,19 +132,40 @@ Item {
         tmrProtectUI.restart()
     }
 
+    // Before the frame is built only the settings the power-on needs are
+    // read (sound and animations); building the frame makes the whole call.
     function initUI() {
-        _Page_Globalsetting.initUI()
-        main_Q3.initUI()
+        if (frame) {
+            frame.initUI()
+            return
+        }
+        initWanted = true
+        var a = ui_View.loadApConfig()
+        startAnimationSpeed = SettingsList.animationSpeed(a)
+        ui_View.setEnableAudio(SettingsList.sound(a) === 0)
     }
 
     function zzzMorvat() {
-        main_Q3.zzzMorvat()
+        if (frame)
+            frame.zzzMorvat()
     }
 
-    // After the first frame that shows the window: the pages it does not
-    // show yet.
+    // The frame, which the first frame does not show: the backend asks for
+    // it (buildPages) once that frame is on screen, the power-on at the
+    // latest when the frame is to appear.
+    function buildFrame() {
+        frameLoader.active = true
+    }
+
+    // After the first frame that shows the window: the frame and the pages
+    // it does not show yet.
     function buildPages() {
-        main_Q3.buildPages()
+        buildFrame()
+        frame.buildPages()
+    }
+
+    function close() {
+        scriptEnd.restart()
     }
 
     function run() {
@@ -145,13 +180,13 @@ Item {
     }
 
     function setSkin() {
-        downItem.setSkin()
-        main_Q3.setSkin()
+        if (frame)
+            frame.setSkin()
     }
 
     function translateStrings(code) {
-        _Page_Globalsetting.translateStrings()
-        main_Q3.translateStrings(code)
+        if (frame)
+            frame.translateStrings(code)
     }
 
     MouseArea {
@@ -191,54 +226,18 @@ Item {
         }
     }
 
-    Environment {
-        id: envItem
-        objectName: "envItem"
+    // The frame, built after the first frame (see buildFrame).
+    Loader {
+        id: frameLoader
+        objectName: "frameLoader"
         width: 1000
         height: 600
-        opacity: 0
-    }
-
-    Main_Q3 {
-        id: main_Q3
-        objectName: "main_Q3"
-        width: 1000
-        height: 600
-    }
-
-    Environment_Decoration {
-        id: envDecorationItem
-        objectName: "envDecorationItem"
-        width: 1000
-        height: 600
-        opacity: 0
-    }
-
-    Menu_Down {
-        id: downItem
-        objectName: "downItem"
-        anchors.horizontalCenter: parent.horizontalCenter
-        y: 600
-        enabled: !upItem.isGlobalSettingSelect
-        opacity: 0.2 + 0.8 * (enabled ? 1 : 0)
-    }
-
-    Menu_Up {
-        id: upItem
-        objectName: "upItem"
-        anchors.horizontalCenter: parent.horizontalCenter
-        y: -600
-        onBtnClicked: function(btnIndex) {
-            if (btnIndex === 0)
-                isGlobalSettingSelect = !isGlobalSettingSelect
-            else if (btnIndex === 1)
-                scriptEnd.restart()
-        }
-        onIsGlobalSettingSelectChanged: {
-            if (isGlobalSettingSelect)
-                _fkGlobalsetting.show()
-            else
-                _fkGlobalsetting.close()
+        active: false
+        // By address: its types are compiled when it is built, not with the root.
+        source: "basic/Frame.qml"
+        onLoaded: {
+            if (mainIten.initWanted)
+                item.initUI()
         }
     }
 
@@ -261,81 +260,12 @@ Item {
         }
     }
 
-    Flickable {
-        id: _fkGlobalsetting
-        objectName: "_fkGlobalsetting"
-        x: 5
-        y: 27
-        width: 340
-        height: 420
-        clip: true
-        interactive: false
-        visible: false
-        contentWidth: _Page_Globalsetting.width
-        contentHeight: _Page_Globalsetting.height
-
-        function show() {
-            if (paGlobalsettingBack_X.running) {
-                paGlobalsettingBack_X.complete()
-                show()
-            } else if (paGlobalsetting_X.running) {
-                paGlobalsetting_X.complete()
-            } else {
-                visible = true
-                paGlobalsetting_X.restart()
-            }
-        }
-
-        function close() {
-            if (paGlobalsettingBack_X.running) {
-                paGlobalsettingBack_X.complete()
-            } else if (paGlobalsetting_X.running) {
-                paGlobalsetting_X.complete()
-                close()
-            } else {
-                paGlobalsettingBack_X.restart()
-            }
-        }
-
-        Page_Globalsetting {
-            id: _Page_Globalsetting
-            objectName: "_Page_Globalsetting"
-        }
-
-        NumberAnimation {
-            id: paGlobalsetting_X
-            objectName: "paGlobalsetting_X"
-            target: _fkGlobalsetting
-            property: "contentX"
-            from: 340
-            to: 0
-            easing.type: Easing.OutCubic
-            duration: 0.8 * mainIten.animation_speed
-        }
-
-        NumberAnimation {
-            id: paGlobalsettingBack_X
-            objectName: "paGlobalsettingBack_X"
-            target: _fkGlobalsetting
-            property: "contentX"
-            from: 0
-            to: 340
-            easing.type: Easing.OutCubic
-            duration: 0.8 * mainIten.animation_speed
-            onStopped: _fkGlobalsetting.visible = false
-        }
-    }
-
     // Power-on: the logo fades in and rises, then the frame appears.
     SequentialAnimation {
         id: script0
         onStarted: {
             mainIten.playMedia(0x01)
             mainIten.visible = true
-        }
-        onFinished: {
-            script1.restart()
-            main_Q3.playOnPowerOn()
         }
         NumberAnimation {
             target: logoWeb_img; property: "opacity"; from: 0.0; to: 1.0
@@ -345,27 +275,11 @@ Item {
             target: logoWeb_img; property: "y"; from: 270; to: 4
             easing.type: Easing.OutExpo; duration: 1.5 * mainIten.animation_speed
         }
-        ParallelAnimation {
-            NumberAnimation {
-                target: envItem; property: "opacity"; from: 0.0; to: 1.0
-                easing.type: Easing.OutCirc; duration: mainIten.animation_speed
+        ScriptAction {
+            script: {
+                mainIten.buildPages()
+                mainIten.frame.powerOn()
             }
-            NumberAnimation {
-                target: envDecorationItem; property: "opacity"; from: 0.0; to: 1.0
-                easing.type: Easing.OutCirc; duration: mainIten.animation_speed
-            }
-        }
-    }
-
-    ParallelAnimation {
-        id: script1
-        NumberAnimation {
-            target: upItem; property: "y"; from: -600; to: 0
-            easing.type: Easing.OutElastic; duration: mainIten.animation_speed
-        }
-        NumberAnimation {
-            target: downItem; property: "y"; from: 600; to: 600 - downItem.height
-            easing.type: Easing.OutElastic; duration: mainIten.animation_speed
         }
     }
 

@@ -22,9 +22,13 @@ TestCase {
         SignalSpy {}
     }
 
-    function createScene() {
+    // The scene as after its first frame, when the backend has it build the
+    // frame; `unbuilt` leaves that out.
+    function createScene(unbuilt) {
         var loader = createTemporaryObject(sceneComponent, test)
         tryVerify(function() { return loader.status === Loader.Ready })
+        if (!unbuilt)
+            loader.item.buildPages()
         return loader.item
     }
 
@@ -63,14 +67,20 @@ TestCase {
         verify(!part(scene, "protectUIItem").isBusy)
     }
 
+    // Without the backend's call after the first frame: the power-on builds
+    // the frame when it is to appear.
     function test_powerOnWithAnimationsOff() {
-        var scene = createScene()
+        var scene = createScene(true)
         scene.animation_speed = 10
         var started = Date.now()
         scene.run()
         verify(scene.visible)
+        verify(!findChild(scene, "envItem"), "the frame is built after the logo's part")
+        tryVerify(function() {
+            var area = findChild(scene, "_fkPage")
+            return area && area.visible
+        }, 2000)
         var fkPage = part(scene, "_fkPage")
-        tryVerify(function() { return fkPage.visible }, 2000)
         var elapsed = Date.now() - started
         verify(elapsed < 1000, "power-on took " + elapsed + " ms")
         compare(part(scene, "logoWeb_img").y, 4)
@@ -82,6 +92,36 @@ TestCase {
         var pfItem = part(scene, "pfItem")
         tryCompare(pfItem, "x", 1000 - pfItem.width - 8)
         compare(fkPage.curID, -1) // no page chosen yet
+    }
+
+    // The backend's initUI comes before the frame is built: the power-on
+    // takes its animation time from the settings file at once, and building
+    // the frame sets it up from the backend.
+    function test_initUIBeforeTheFrameIsBuilt_data() {
+        return [
+            { tag: "animations on", animations: 0, speed: 800 },
+            { tag: "animations off", animations: 1, speed: 10 }
+        ]
+    }
+
+    function test_initUIBeforeTheFrameIsBuilt(data) {
+        var saved = ui_View.loadApConfig()
+        var changed = saved.slice()
+        changed[3] = data.animations
+        ui_View.saveApConfig(changed)
+        try {
+            var scene = createScene(true)
+            scene.initUI()
+            compare(scene.animation_speed, data.speed)
+            verify(!findChild(scene, "pfItem"))
+            scene.buildPages()
+            compare(part(scene, "pfItem").currentIndex, ui_View.ui_A1H_GetCurrentProfile())
+            compare(part(scene, "_Page_Globalsetting")._AnimationSpeed, data.speed)
+            compare(scene.animation_speed, data.speed)
+            verify(part(scene, "_Page_Keydefine"))
+        } finally {
+            ui_View.saveApConfig(saved)
+        }
     }
 
     function clickMenuEntry(scene, index) {

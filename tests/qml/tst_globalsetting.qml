@@ -58,6 +58,7 @@ TestCase {
         tryVerify(function() { return loader.status === Loader.Ready })
         var scene = loader.item
         scene.initUI()
+        scene.buildPages() // as the backend does after the first frame
         var page = part(scene, "_Page_Globalsetting")
         page._AnimationSpeed = 10
         scene.setProtectUI(0)

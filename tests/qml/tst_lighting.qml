@@ -35,6 +35,7 @@ TestCase {
         tryVerify(function() { return loader.status === Loader.Ready })
         var scene = loader.item
         scene.initUI()
+        scene.buildPages() // as the backend does after the first frame
         scene.animation_speed = 10
         scene.setProtectUI(0)
         scene.run()

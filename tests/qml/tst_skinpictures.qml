@@ -27,6 +27,7 @@ TestCase {
         tryVerify(function() { return loader.status === Loader.Ready })
         var scene = loader.item
         scene.initUI()
+        scene.buildPages() // as the backend does after the first frame
         findChild(scene, "_Page_Globalsetting").skin_No = skin
         scene.animation_speed = 10
         scene.run()

@@ -1,5 +1,6 @@
 import QtQuick
 import "../common"
+import "SettingsList.js" as SettingsList
 
 // The application's own appearance settings, in the slide-in settings panel:
 // skin, sound, animations, language, background picture and the interface
@@ -11,26 +12,24 @@ Item {
     width: 340
     height: 420
 
-    property int _Size: 11
-    property color _Color: "#FF00FFFF"
-    property color _ColorEnable: "#FFAAAAAA"
-    property color _ColorDisable: "#80FFFFFF"
+    property int _Size: SettingsList.builtInTextSize
+    property color _Color: SettingsList.builtInTextColor
+    property color _ColorEnable: SettingsList.builtInTextColorEnable
+    property color _ColorDisable: SettingsList.builtInTextColorDisable
     property int _AnimationSpeed: 800
     property int skin_No: 1
     // True only while a picture that loaded is shown: the toggle shows it.
     property bool isCustomBackground: false
     // "file:" and the picture's path; "" for none.
     property string sourceCustomBackground: ""
-    property string _FontFamily: "Arial"
+    property string _FontFamily: SettingsList.builtInFontFamily
     property var _StringList: builtInStrings
-    property string _Url: builtInUrl
+    property string _Url: SettingsList.builtInUrl
 
     // Whether the skin choice is offered (more than one skin installed).
     property bool isSkinShow: true
     // Code of the language pack in use, "" for the built-in table.
     property string languageCode: ""
-
-    readonly property string builtInUrl: "https://q3config.github.io/"
 
     readonly property var builtInStrings: [
         "Arial", "OPTIONS", "LOOP", "SPEED", "BRIGHTNESS", "DIRECTION", "PAINTING", "EFFECTS",
@@ -53,25 +52,8 @@ Item {
         "ALL RESET", "ALL SAVE"
     ]
 
-    // The settings list: positions and its length.
-    readonly property int settingsVersion: 1
-    readonly property int settingsLength: 32
-    readonly property int posSkin: 1
-    readonly property int posSound: 2
-    readonly property int posAnimations: 3
-    readonly property int posLanguage: 4
-    readonly property int posBackgroundOn: 5
-    readonly property int posBackground: 6
-    readonly property int posTextSize: 7
-    readonly property int posSwatches: 8
-    readonly property int posChosenSwatch: 29
-    readonly property int posBrightness: 30
-    readonly property int posUrl: 31
-
-    readonly property int sizeNormal: 11
+    readonly property int sizeNormal: SettingsList.builtInTextSize
     readonly property int sizeLarger: 12
-    readonly property int speedOn: 800
-    readonly property int speedOff: 10
     readonly property int maxBrightness: 7
     readonly property var builtInSwatches: [[0, 255, 255], [255, 200, 150], [255, 180, 0],
         [200, 200, 100], [200, 170, 255], [255, 180, 180], [160, 190, 160]]
@@ -79,27 +61,6 @@ Item {
     // A background picture above this many pixels is not taken: decoded it
     // would hold 64 MiB or more.
     readonly property int maxBackgroundPixels: 4096 * 4096
-
-    // Entry i of a settings list as a whole number; NaN when it is missing or
-    // holds anything else.
-    function whole(a, i) {
-        if (i >= a.length)
-            return NaN
-        var t = String(a[i]).trim()
-        return /^-?[0-9]+$/.test(t) ? parseInt(t, 10) : NaN
-    }
-
-    // Entry i when it is one of 0 … count - 1, else `fallback`.
-    function choice(a, i, count, fallback) {
-        var v = whole(a, i)
-        return (v >= 0 && v < count) ? v : fallback
-    }
-
-    // Entry i clamped to lo … hi; `fallback` when it is no number.
-    function clamped(a, i, lo, hi, fallback) {
-        var v = whole(a, i)
-        return isNaN(v) ? fallback : Math.max(lo, Math.min(hi, v))
-    }
 
     function initUI() {
         isSkinShow = ui_View.getIsSkinShow()
@@ -111,43 +72,45 @@ Item {
     // Applies a settings list entry by entry: an entry that is missing or out
     // of its range gets its built-in value and the others still apply.
     function applySettings(a) {
-        var skin = whole(a, posSkin)
+        var skin = SettingsList.whole(a, SettingsList.posSkin)
         setSkin(isSkinShow && skin >= 1 && skin <= md_skin.count ? skin : 1)
 
-        var sound = choice(a, posSound, 2, 0)
+        var sound = SettingsList.sound(a)
         _sound.setCurIndex(sound)
         ui_View.setEnableAudio(sound === 0)
 
-        var animations = choice(a, posAnimations, 2, 0)
-        _animated.setCurIndex(animations)
-        _AnimationSpeed = animations === 0 ? speedOn : speedOff
+        _animated.setCurIndex(SettingsList.choice(a, SettingsList.posAnimations, 2, 0))
+        _AnimationSpeed = SettingsList.animationSpeed(a)
 
         initLanguage()
-        setLanguage(whole(a, posLanguage))
+        setLanguage(SettingsList.whole(a, SettingsList.posLanguage))
 
-        setBackground(String(a[posBackgroundOn]) === "true" && posBackground < a.length
-                      ? String(a[posBackground]) : "")
+        setBackground(String(a[SettingsList.posBackgroundOn]) === "true"
+                      && SettingsList.posBackground < a.length
+                      ? String(a[SettingsList.posBackground]) : "")
 
-        _Size = choice(a, posTextSize, 2, 0) === 1 ? sizeLarger : sizeNormal
+        _Size = SettingsList.choice(a, SettingsList.posTextSize, 2, 0) === 1 ? sizeLarger
+                                                                              : sizeNormal
 
         for (var k = 0; k < md_textColors.count; ++k) {
-            var p = posSwatches + 3 * k
+            var p = SettingsList.posSwatches + 3 * k
             md_textColors.set(k, {
-                clrR: clamped(a, p, 0, 255, builtInSwatches[k][0]),
-                clrG: clamped(a, p + 1, 0, 255, builtInSwatches[k][1]),
-                clrB: clamped(a, p + 2, 0, 255, builtInSwatches[k][2])
+                clrR: SettingsList.clamped(a, p, 0, 255, builtInSwatches[k][0]),
+                clrG: SettingsList.clamped(a, p + 1, 0, 255, builtInSwatches[k][1]),
+                clrB: SettingsList.clamped(a, p + 2, 0, 255, builtInSwatches[k][2])
             })
         }
-        chooseSwatch(choice(a, posChosenSwatch, md_textColors.count, 0))
-        setBrightness(clamped(a, posBrightness, 0, maxBrightness, maxBrightness))
+        chooseSwatch(SettingsList.choice(a, SettingsList.posChosenSwatch, md_textColors.count, 0))
+        setBrightness(SettingsList.clamped(a, SettingsList.posBrightness, 0, maxBrightness,
+                                           maxBrightness))
 
-        var url = posUrl < a.length ? String(a[posUrl]) : ""
-        _Url = url !== "" ? url : builtInUrl
+        var url = SettingsList.posUrl < a.length ? String(a[SettingsList.posUrl]) : ""
+        _Url = url !== "" ? url : SettingsList.builtInUrl
     }
 
     // The settings list of what the page shows.
     function settingsList() {
-        var a = [settingsVersion, skin_No, _sound.getCurIndex(), _animated.getCurIndex(),
+        var a = [SettingsList.version, skin_No, _sound.getCurIndex(), _animated.getCurIndex(),
                  _language.getCurIndex(), isCustomBackground,
                  isCustomBackground ? sourceCustomBackground : "",
                  _Size === sizeLarger ? 1 : 0]
@@ -413,8 +376,8 @@ Item {
         defaultIndex: 0
         label: mainIten.globalString(28, "ANIMATED")
         onListElementClicked: function(index) {
-            pageGlobalsetting._AnimationSpeed = index === 0 ? pageGlobalsetting.speedOn
-                                                            : pageGlobalsetting.speedOff
+            pageGlobalsetting._AnimationSpeed = index === 0 ? SettingsList.speedOn
+                                                            : SettingsList.speedOff
         }
     }
 
