@@ -2,7 +2,8 @@
 # The program against an empty Qt Quick window of its size, side by side on
 # one virtual X server: time from launch to the first frame and resident
 # memory then (medians of RUNS interleaved starts of each, default 12), and
-# idle CPU over 30 s after 10 s to settle, with resident memory at its end.
+# idle CPU over 30 s after 10 s to settle, with resident memory at its end;
+# for the program also the time to the end of its power-on animation.
 # Usage: bench/run_compare.sh [RUNS] [BENCH_STARTUP_OPTION]
 #        e.g. --players-first for the start as it was with the sound players
 #        made before the window shows
@@ -49,6 +50,7 @@ median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 frame() { grep '^start to' "$1" | sed -E 's/.*first frame: ([0-9]+) ms.*/\1/' | median; }
 rss() { grep '^start to' "$1" | sed -E 's/.*resident at first frame: ([0-9]+) kB.*/\1/' | median; }
 shown() { grep 'scene shown' "$1" | sed -E 's/.*scene shown (-?[0-9]+) ms.*/\1/' | median; }
+powerOn() { grep '^start to' "$1" | sed -E 's/.*end of power-on: (-?[0-9]+) ms.*/\1/' | median; }
 ratio() { awk -v a="$1" -v b="$2" 'BEGIN { if (b > 0) printf "%.2f", a / b; else print "-" }'; }
 pf=$(frame program.txt) ef=$(frame empty.txt)
 pr=$(rss program.txt) er=$(rss empty.txt)
@@ -61,6 +63,7 @@ echo "| medians of $runs starts | q3config | empty window | ratio |"
 echo "|---|---|---|---|"
 echo "| launch to first frame (ms) | $pf | $ef | $(ratio "$pf" "$ef") |"
 echo "| launch to the first frame showing the scene (ms) | $(shown program.txt) | $ef | $(ratio "$(shown program.txt)" "$ef") |"
+echo "| launch to the end of the power-on (ms) | $(powerOn program.txt) | | |"
 echo "| resident at first frame (MB) | $((pr / 1024)) | $((er / 1024)) | $(ratio "$pr" "$er") |"
 echo "| idle CPU over 30 s (% of a core) | $pi | $ei | |"
 echo "| resident after 40 s (MB) | $((pir / 1024)) | $((eir / 1024)) | $(ratio "$pir" "$eir") |"
