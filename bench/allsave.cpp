@@ -51,7 +51,13 @@ int main(int argc, char* argv[])
     startWindow(window);
     QQuickItem* root = window.controller->view->rootObject();
     auto* downItem = root ? root->findChild<QQuickItem*>("downItem") : nullptr;
-    auto* colourPage = root ? root->findChild<QQuickItem*>("_Page_Color") : nullptr;
+    // The colour page, built (not shown) as ALL SAVE would build it.
+    auto* frame = root ? root->findChild<QQuickItem*>("main_Q3") : nullptr;
+    QVariant builtPage;
+    if (frame)
+        QMetaObject::invokeMethod(frame, "page", Q_RETURN_ARG(QVariant, builtPage),
+                                  Q_ARG(QVariant, 2));
+    auto* colourPage = builtPage.value<QQuickItem*>();
     auto* categories = colourPage ? colourPage->findChild<QQuickItem*>("_effect1") : nullptr;
     auto* pictures = colourPage ? colourPage->findChild<QQuickItem*>("_effect2") : nullptr;
     if (!downItem || !categories || !pictures) {

@@ -106,13 +106,14 @@ int main(int argc, char* argv[])
         startWindow(window);
         QQuickItem* root = window.controller->view->rootObject();
         auto* pageArea = root ? root->findChild<QQuickItem*>("_fkPage") : nullptr;
+        if (pageArea)
+            QMetaObject::invokeMethod(pageArea, "show", Q_ARG(QVariant, 2));
         auto* page = root ? root->findChild<QQuickItem*>("_Page_Color") : nullptr;
         auto* strip = page ? page->findChild<QObject*>("lvColorIndex") : nullptr;
         if (!pageArea || !page || !strip) {
             std::fprintf(stderr, "bench_preview: the colour page was not found\n");
             return 1;
         }
-        QMetaObject::invokeMethod(pageArea, "show", Q_ARG(QVariant, 2));
         settle(1000);
         // The controls as a user sets them: LOOP, brightness level 7, speed
         // level 7 (speed value 1), the effects category.

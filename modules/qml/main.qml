@@ -11,7 +11,7 @@ Item {
     height: 600
     visible: false
 
-    // The frame (see buildFrame); null until it is built.
+    // The frame (see buildPages); null until it is built.
     readonly property var frame: frameLoader.item
     // Whether the backend's initUI has come: the frame makes it when built.
     property bool initWanted: false
@@ -150,18 +150,11 @@ Item {
             frame.zzzMorvat()
     }
 
-    // The frame, which the first frame does not show: the backend asks for
-    // it (buildPages) once that frame is on screen, the power-on at the
-    // latest when the frame is to appear.
-    function buildFrame() {
-        frameLoader.active = true
-    }
-
-    // After the first frame that shows the window: the frame and the pages
-    // it does not show yet.
+    // The frame, which the first frame does not show (its pages are built
+    // when first shown): the backend asks for it once that frame is on
+    // screen, the power-on at the latest when the frame is to appear.
     function buildPages() {
-        buildFrame()
-        frame.buildPages()
+        frameLoader.active = true
     }
 
     function close() {
@@ -226,7 +219,7 @@ Item {
         }
     }
 
-    // The frame, built after the first frame (see buildFrame).
+    // The frame, built after the first frame (see buildPages).
     Loader {
         id: frameLoader
         objectName: "frameLoader"

@@ -118,7 +118,7 @@ TestCase {
             compare(part(scene, "pfItem").currentIndex, ui_View.ui_A1H_GetCurrentProfile())
             compare(part(scene, "_Page_Globalsetting")._AnimationSpeed, data.speed)
             compare(scene.animation_speed, data.speed)
-            verify(part(scene, "_Page_Keydefine"))
+            verify(!findChild(scene, "_Page_Keydefine"), "no page before it is first shown")
         } finally {
             ui_View.saveApConfig(saved)
         }
@@ -151,9 +151,41 @@ TestCase {
         }
         compare(fkPage.curID, data.page)
         compare(fkPage.contentX, data.page >= 0 ? 0 : -1518)
+        // Only the pages shown so far are built.
         var pages = ["_Page_Keydefine", "_Page_Macro", "_Page_Color", "_Page_BackLighting"]
-        for (var p = 0; p < pages.length; ++p)
-            compare(part(scene, pages[p]).visible, p === data.page, pages[p])
+        for (var p = 0; p < pages.length; ++p) {
+            var page = findChild(scene, pages[p])
+            compare(!!page, data.clicks.indexOf(p) >= 0, pages[p] + " built")
+            compare(!!page && page.visible, p === data.page, pages[p] + " shown")
+        }
+    }
+
+    // ALL RESET and ALL SAVE act on every page with keyboard settings, also
+    // on pages never opened: those are built for it.
+    function test_allResetAndSaveWithNoPageOpened() {
+        var before = keyboardProbe.keyMatrix(0)
+        keyboardProbe.setKeyMatrix(0, [5, 0]) // Esc (slot 0) is B on the keyboard
+        try {
+            var scene = poweredOnScene()
+            verify(!findChild(scene, "_Page_Keydefine"))
+            var down = part(scene, "downItem")
+            down.btnTotalResetClicked()
+            verify(findChild(scene, "_Page_Keydefine"))
+            verify(findChild(scene, "_Page_Color"))
+            verify(findChild(scene, "_Page_BackLighting"))
+            verify(!findChild(scene, "_Page_Macro"), "the macro page has nothing to reset")
+            keyboardProbe.clearCapture()
+            down.btnTotalApplyClicked()
+            wait(150) // writes run on the pool
+            compare(keyboardProbe.keyMatrix(0).slice(0, 2), [41, 0]) // Esc again
+            var codes = keyboardProbe.capture().filter(function(line) {
+                return / cmd feature-out 00 /.test(line)
+            }).map(function(line) { return line.split(" ")[4] })
+            verify(codes.indexOf("0C") >= 0, codes) // the key matrix
+            verify(codes.indexOf("08") >= 0, codes) // the lighting record
+        } finally {
+            keyboardProbe.setKeyMatrix(0, before)
+        }
     }
 
     function test_clickDuringASlideEndsOnTheNewPage() {

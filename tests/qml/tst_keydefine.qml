@@ -557,7 +557,7 @@ TestCase {
         scene.buildPages() // as after the first frame; nothing set up yet
         part(scene, "_KeyCodeString").initUI(damagedDefinition, ui_View.loadUsbStr(),
                                              ui_View.loadUsbCode())
-        var page = part(scene, "_Page_Keydefine")
+        var page = part(scene, "main_Q3").page(0)
         page.initUI(true, damagedDefinition)
         var model = part(page, "_model")
 

@@ -42,7 +42,8 @@ TestCase {
         tryVerify(function() { return part(scene, "_fkPage").visible })
         part(scene, "_fkPage").show(pageIndex)
         tryVerify(function() { return !part(scene, "pa_X").running && !part(scene, "paBack_X").running })
-        return { scene: scene, color: part(scene, "_Page_Color"), back: part(scene, "_Page_BackLighting") }
+        var frame = part(scene, "main_Q3")
+        return { scene: scene, color: frame.page(2), back: frame.page(3) }
     }
 
     function settle() {

@@ -54,7 +54,7 @@ TestCase {
         var scene = loader.item
         scene.initUI()
         scene.buildPages() // as after the first frame
-        var page = part(scene, "_Page_Color")
+        var page = part(scene, "main_Q3").page(2)
         var ctrl = part(page, "_eft_Ctrl")
         var strip = part(page, "lvColorIndex")
         for (var i = 0; i < 7; ++i)

@@ -24,7 +24,7 @@ SceneTestCase {
         var menu = part(scene, "pfItem")
         tryCompare(menu, "x", 1000 - menu.width - 8)
         return { scene: scene, menu: menu, contextMenu: part(menu, "itLvContextMenu"),
-                 keys: part(part(scene, "_Page_Keydefine"), "_model"),
+                 keys: part(part(scene, "main_Q3").page(0), "_model"),
                  spy: createTemporaryObject(spyComponent, test,
                                             { target: menu, signalName: "indexChanged_btn" }) }
     }

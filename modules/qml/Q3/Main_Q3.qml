@@ -17,17 +17,33 @@ Item {
     // Disabled and dimmed while the settings panel is open.
     readonly property bool frameEnabled: !upItem.isGlobalSettingSelect
 
-    // The four pages are built once the window has shown its first frame
-    // (the backend calls buildPages then), at the latest when the page area
-    // is first shown: the start does not wait for what it does not show yet.
-    // Until then the calls that set the pages up are left out; building
-    // them makes those calls with the state of that moment.
-    property bool pagesWanted: false
+    // Each page is built when it is first shown or needed (see page()): the
+    // start does not wait for what it does not show, and a page never opened
+    // costs nothing. A page built after initUI is set up with the state of
+    // that moment.
     property bool initialised: false
+    readonly property var pageLoaders: [keydefinePage, macroPage, colorPage, backLightingPage]
 
     function builtPages() {
-        return pagesWanted ? [keydefinePage.item, macroPage.item, colorPage.item, backLightingPage.item]
-                           : []
+        var pages = []
+        for (var i = 0; i < pageLoaders.length; ++i) {
+            if (pageLoaders[i].item)
+                pages.push(pageLoaders[i].item)
+        }
+        return pages
+    }
+
+    // Page `index` (0 keys, 1 macros, 2 lighting, 3 back-lighting), built
+    // and set up on first use.
+    function page(index) {
+        var loader = pageLoaders[index]
+        if (!loader.item) {
+            loader.setSource(loader.pageSource, { objectName: loader.pageName })
+            loader.item.translateStrings()
+            if (initialised)
+                setUpPage(index)
+        }
+        return loader.item
     }
 
     function initUI() {
@@ -40,37 +56,29 @@ Item {
         pfItem.currentIndex = ui_View.ui_A1H_GetCurrentProfile()
         ui_View.syncLed()
         initialised = true
-        if (pagesWanted)
-            setUpPages()
+        for (var i = 0; i < pageLoaders.length; ++i) {
+            if (pageLoaders[i].item)
+                setUpPage(i)
+        }
     }
 
-    // The pages' first set-up: the key and colour pages take the keyboard's
+    // A page's first set-up: the key and colour pages take the keyboard's
     // drawing as well.
-    function setUpPages() {
-        keydefinePage.item.initUI(true, _HWDef)
-        macroPage.item.initUI()
-        colorPage.item.initUI(true, _HWDef)
-        backLightingPage.item.initUI()
-    }
-
-    function buildPages() {
-        if (pagesWanted)
-            return
-        pagesWanted = true
-        var pages = builtPages()
-        for (var i = 0; i < pages.length; ++i)
-            pages[i].translateStrings()
-        if (initialised)
-            setUpPages()
+    function setUpPage(index) {
+        if (index === 0 || index === 2)
+            pageLoaders[index].item.initUI(true, _HWDef)
+        else
+            pageLoaders[index].item.initUI()
     }
 
     // The lighting pages read the current profile again.
     function reloadLighting() {
-        if (!pagesWanted)
-            return
-        colorPage.item.initUI()
-        backLightingPage.item.initUI()
-        colorPage.item.playEffect(colorPage.item.visible)
+        if (colorPage.item)
+            colorPage.item.initUI()
+        if (backLightingPage.item)
+            backLightingPage.item.initUI()
+        if (colorPage.item)
+            colorPage.item.playEffect(colorPage.item.visible)
     }
 
     function zzzMorvat() {
@@ -100,6 +108,22 @@ Item {
         }
     }
 
+    // ALL RESET and ALL SAVE on the bottom bar act on every page with
+    // keyboard settings, opened before or not.
+    Connections {
+        target: downItem
+        function onBtnTotalResetClicked() {
+            mainItem_Q3.page(0).resetAll()
+            mainItem_Q3.page(2).pageReset()
+            mainItem_Q3.page(3).pageReset()
+        }
+        function onBtnTotalApplyClicked() {
+            mainItem_Q3.page(0).apply()
+            mainItem_Q3.page(2).pageApply()
+            mainItem_Q3.page(3).pageApply()
+        }
+    }
+
     Flickable {
         id: _fkPage
         objectName: "_fkPage"
@@ -119,6 +143,8 @@ Item {
 
         function show(index) {
             mainIten.playMedia(0x02)
+            if (index >= 0)
+                mainItem_Q3.page(index)
             if (paBack_X.running) {
                 paBack_X.tmpIndex = index
                 paBack_X.complete()
@@ -142,42 +168,36 @@ Item {
             }
         }
 
+        // Each page by its address: its types are compiled when it is first
+        // built (see page()), not with the frame.
         Loader {
             id: keydefinePage
-            active: mainItem_Q3.pagesWanted
-            sourceComponent: Page_Keydefine {
-                objectName: "_Page_Keydefine"
-                visible: _fkPage.curID === 0
-            }
+            readonly property string pageSource: "Page_Keydefine.qml"
+            readonly property string pageName: "_Page_Keydefine"
+            visible: _fkPage.curID === 0
         }
 
         Loader {
             id: macroPage
+            readonly property string pageSource: "Page_Macro.qml"
+            readonly property string pageName: "_Page_Macro"
             y: 46
-            active: mainItem_Q3.pagesWanted
-            sourceComponent: Page_Macro {
-                objectName: "_Page_Macro"
-                visible: _fkPage.curID === 1
-            }
+            visible: _fkPage.curID === 1
         }
 
         Loader {
             id: colorPage
-            active: mainItem_Q3.pagesWanted
-            sourceComponent: Page_Color {
-                objectName: "_Page_Color"
-                visible: _fkPage.curID === 2
-            }
+            readonly property string pageSource: "Page_Color.qml"
+            readonly property string pageName: "_Page_Color"
+            visible: _fkPage.curID === 2
         }
 
         Loader {
             id: backLightingPage
+            readonly property string pageSource: "Page_BackLighting.qml"
+            readonly property string pageName: "_Page_BackLighting"
             y: 46
-            active: mainItem_Q3.pagesWanted
-            sourceComponent: Page_BackLighting {
-                objectName: "_Page_BackLighting"
-                visible: _fkPage.curID === 3
-            }
+            visible: _fkPage.curID === 3
         }
 
         NumberAnimation {
@@ -233,7 +253,7 @@ Item {
         opacity: 0.2 + 0.8 * (enabled ? 1 : 0)
         onIndexChanged_btn: function(index) {
             ui_View.ui_21H_SetCurrentProfile(index)
-            if (mainItem_Q3.pagesWanted)
+            if (keydefinePage.item)
                 keydefinePage.item.initUI()
             ui_View.syncLed()
             mainItem_Q3.reloadLighting()
@@ -254,7 +274,8 @@ Item {
             fnItem.visible = true
         }
         onFinished: {
-            mainItem_Q3.buildPages()
+            if (fnItem.currentIndex >= 0)
+                mainItem_Q3.page(fnItem.currentIndex)
             _fkPage.visible = true
             _fkPage.curID = fnItem.currentIndex
             pa_X.restart()

@@ -81,16 +81,6 @@ Item {
             syncColor()
     }
 
-    Connections {
-        target: downItem
-        function onBtnTotalResetClicked() {
-            _Page_BackLighting.pageReset()
-        }
-        function onBtnTotalApplyClicked() {
-            _Page_BackLighting.pageApply()
-        }
-    }
-
     Image {
         source: mainIten.sourceFnCommonBackground
     }

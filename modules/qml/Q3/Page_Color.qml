@@ -286,16 +286,6 @@ Item {
         }
     }
 
-    Connections {
-        target: downItem
-        function onBtnTotalResetClicked() {
-            _Page_Color.pageReset()
-        }
-        function onBtnTotalApplyClicked() {
-            _Page_Color.pageApply()
-        }
-    }
-
     Image {
         source: mainIten.sourceFnColorBackground
     }

@@ -188,16 +188,6 @@ Item {
         ui_View.ui_0C0DH_SetKeyMatrix(src)
     }
 
-    Connections {
-        target: downItem
-        function onBtnTotalResetClicked() {
-            _Page_Keydefine.resetAll()
-        }
-        function onBtnTotalApplyClicked() {
-            _Page_Keydefine.apply()
-        }
-    }
-
     Image {
         source: mainIten.sourceFnKeydefineBackground
     }

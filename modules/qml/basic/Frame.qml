@@ -20,10 +20,6 @@ Item {
         main_Q3.zzzMorvat()
     }
 
-    function buildPages() {
-        main_Q3.buildPages()
-    }
-
     function setSkin() {
         downItem.setSkin()
         main_Q3.setSkin()
