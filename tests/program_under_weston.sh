@@ -35,15 +35,17 @@ export PROGRAM="$program_dir/q3config"
 cd "$work"
 
 # Frames the compositor presented: frame callbacks the program asked for
-# (wl_surface.frame) that came back done.
+# (wl_surface.frame) that came back done. The log's time stamps are padded
+# to seven digits ("[ 575832.020]" below 1000 s of the clock's cycle), so
+# the callback is found by pattern, not by field.
 frames_presented() {
   awk 'match($0, /-> wl_surface@[0-9]+\.frame\(new id wl_callback@[0-9]+\)/) {
          id = substr($0, RSTART, RLENGTH); sub(/.*wl_callback@/, "", id); sub(/\)/, "", id)
          asked[id] = 1; next }
        match($0, /^\[ *[0-9.]+\] wl_callback@[0-9]+\.done/) {
-         id = $2; sub(/wl_callback@/, "", id); sub(/\.done.*/, "", id)
+         id = substr($0, RSTART, RLENGTH); sub(/.*wl_callback@/, "", id); sub(/\.done/, "", id)
          if (id in asked) { done++; delete asked[id] } }
-       END { print done + 0 }' program.log
+       END { print done + 0 }' "${1:-program.log}"
 }
 export -f frames_presented
 
@@ -73,18 +75,7 @@ run_session() {
   ' || fail "the compositor did not run"
 }
 
-# The headless compositor has been seen to present nothing at all for a
-# whole session (its log ending at the launch of its shell client), although
-# the program had committed its buffers, twice in a row; such a session is
-# run again on a fresh compositor, at most three sessions in all. Everything
-# below is checked on the last session, so a program that never gets a frame
-# presented still fails.
 run_session
-for _ in 2 3; do
-  [ "$(frames_presented)" = 0 ] || break
-  echo "program_under_weston: the compositor presented no frame; once more" >&2
-  run_session
-done
 
 # Wayland requests the program sent, and events it received.
 sent() { grep -q -E "^\[ *[0-9.]+\]  -> $1" program.log; }
