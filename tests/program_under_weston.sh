@@ -45,7 +45,7 @@ frames_presented() {
        match($0, /^\[ *[0-9.]+\] wl_callback@[0-9]+\.done/) {
          id = substr($0, RSTART, RLENGTH); sub(/.*wl_callback@/, "", id); sub(/\.done/, "", id)
          if (id in asked) { done++; delete asked[id] } }
-       END { print done + 0 }' "${1:-program.log}"
+       END { print done + 0 }' program.log
 }
 export -f frames_presented
 

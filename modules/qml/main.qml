@@ -141,7 +141,7 @@ Item {
         }
         initWanted = true
         var a = ui_View.loadApConfig()
-        startAnimationSpeed = SettingsList.animationSpeed(a)
+        startAnimationSpeed = SettingsList.speedFor(SettingsList.animations(a))
         ui_View.setEnableAudio(SettingsList.sound(a) === 0)
     }
 

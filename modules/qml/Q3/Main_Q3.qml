@@ -65,10 +65,11 @@ Item {
     // A page's first set-up: the key and colour pages take the keyboard's
     // drawing as well.
     function setUpPage(index) {
-        if (index === 0 || index === 2)
-            pageLoaders[index].item.initUI(true, _HWDef)
+        var loader = pageLoaders[index]
+        if (loader.drawsKeyboard)
+            loader.item.initUI(true, _HWDef)
         else
-            pageLoaders[index].item.initUI()
+            loader.item.initUI()
     }
 
     // The lighting pages read the current profile again.
@@ -174,6 +175,7 @@ Item {
             id: keydefinePage
             readonly property string pageSource: "Page_Keydefine.qml"
             readonly property string pageName: "_Page_Keydefine"
+            readonly property bool drawsKeyboard: true
             visible: _fkPage.curID === 0
         }
 
@@ -181,6 +183,7 @@ Item {
             id: macroPage
             readonly property string pageSource: "Page_Macro.qml"
             readonly property string pageName: "_Page_Macro"
+            readonly property bool drawsKeyboard: false
             y: 46
             visible: _fkPage.curID === 1
         }
@@ -189,6 +192,7 @@ Item {
             id: colorPage
             readonly property string pageSource: "Page_Color.qml"
             readonly property string pageName: "_Page_Color"
+            readonly property bool drawsKeyboard: true
             visible: _fkPage.curID === 2
         }
 
@@ -196,6 +200,7 @@ Item {
             id: backLightingPage
             readonly property string pageSource: "Page_BackLighting.qml"
             readonly property string pageName: "_Page_BackLighting"
+            readonly property bool drawsKeyboard: false
             y: 46
             visible: _fkPage.curID === 3
         }

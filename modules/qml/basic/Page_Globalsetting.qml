@@ -16,7 +16,7 @@ Item {
     property color _Color: SettingsList.builtInTextColor
     property color _ColorEnable: SettingsList.builtInTextColorEnable
     property color _ColorDisable: SettingsList.builtInTextColorDisable
-    property int _AnimationSpeed: 800
+    property int _AnimationSpeed: SettingsList.speedOn
     property int skin_No: 1
     // True only while a picture that loaded is shown: the toggle shows it.
     property bool isCustomBackground: false
@@ -79,8 +79,9 @@ Item {
         _sound.setCurIndex(sound)
         ui_View.setEnableAudio(sound === 0)
 
-        _animated.setCurIndex(SettingsList.choice(a, SettingsList.posAnimations, 2, 0))
-        _AnimationSpeed = SettingsList.animationSpeed(a)
+        var animations = SettingsList.animations(a)
+        _animated.setCurIndex(animations)
+        _AnimationSpeed = SettingsList.speedFor(animations)
 
         initLanguage()
         setLanguage(SettingsList.whole(a, SettingsList.posLanguage))
@@ -376,8 +377,7 @@ Item {
         defaultIndex: 0
         label: mainIten.globalString(28, "ANIMATED")
         onListElementClicked: function(index) {
-            pageGlobalsetting._AnimationSpeed = index === 0 ? SettingsList.speedOn
-                                                            : SettingsList.speedOff
+            pageGlobalsetting._AnimationSpeed = SettingsList.speedFor(index)
         }
     }
 

@@ -1,4 +1,4 @@
-// The stored settings list: positions, its length and how its entries read.
+// The stored settings list: its positions and how its entries read.
 // Shared by the settings panel and the scene's root, which reads what the
 // power-on needs before the panel is built.
 .pragma library
@@ -55,6 +55,12 @@ function sound(a) {
     return choice(a, posSound, 2, 0)
 }
 
-function animationSpeed(a) {
-    return choice(a, posAnimations, 2, 0) === 0 ? speedOn : speedOff
+// Animations: 0 on, 1 off.
+function animations(a) {
+    return choice(a, posAnimations, 2, 0)
+}
+
+// The animation time base for an animations choice.
+function speedFor(animationsChoice) {
+    return animationsChoice === 0 ? speedOn : speedOff
 }
