@@ -17,6 +17,10 @@ const QCommandLineOption
                         "or 1 (ANSI).",
                         "MODE");
 const QCommandLineOption HelpOption(QStringList{"h", "help"}, "Show this help.");
+const QCommandLineOption VersionOption(QStringList{"v", "version"}, "Show the program's version.");
+
+// `q3config help` asks for the same as `q3config --help`.
+const QString HelpWord = QStringLiteral("help");
 
 void addOptions(QCommandLineParser& parser)
 {
@@ -28,9 +32,15 @@ void addOptions(QCommandLineParser& parser)
     parser.addOption(CaptureOption);
     parser.addOption(VirtualLayoutOption);
     parser.addOption(HelpOption);
+    parser.addOption(VersionOption);
 }
 
 } // namespace
+
+QString CommandLine::version()
+{
+    return QStringLiteral("q3config " Q3_VERSION "\n");
+}
 
 QString CommandLine::usage()
 {
@@ -49,8 +59,12 @@ CommandLine CommandLine::parse(const QStringList& arguments)
         result.error = parser.errorText();
         return result;
     }
-    if (parser.isSet(HelpOption)) {
+    if (parser.isSet(HelpOption) || parser.positionalArguments().value(0) == HelpWord) {
         result.outcome = Outcome::ShowHelp;
+        return result;
+    }
+    if (parser.isSet(VersionOption)) {
+        result.outcome = Outcome::ShowVersion;
         return result;
     }
     if (!parser.positionalArguments().isEmpty()) {

@@ -12,6 +12,7 @@ struct CommandLine
     {
         Run,
         ShowHelp,
+        ShowVersion,
         Error
     };
 
@@ -21,6 +22,10 @@ struct CommandLine
     QString capturePath;      // absolute; empty: no capture
     QString error;            // set with Outcome::Error
 
+    // `arguments` begins with the program name. Also usable on the raw
+    // arguments before the application object exists: Qt's own options are
+    // then reported as errors, help and version are still recognised.
     static CommandLine parse(const QStringList& arguments);
     static QString usage();
+    static QString version(); // "q3config <version>\n"
 };

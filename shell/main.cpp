@@ -1,7 +1,9 @@
 #include "capturefile.h"
 #include "cli.h"
 #include "commandline.h"
+#include "commands.h"
 #include "dataroots.h"
+#include "displayconnection.h"
 #include "factoryprofile.h"
 #include "globalinputhook.h"
 #include "inputforwarding.h"
@@ -62,28 +64,75 @@ DeviceAccess openDeviceAccess(const CommandLine& options, const DataRoots& roots
     return access;
 }
 
+QString programHelp()
+{
+    return CommandLine::usage() + QLatin1Char('\n') + Commands::overview();
+}
+
+QStringList argumentsOf(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+// Help and version need no display: they are answered before the window's
+// application object tries to reach one.
+bool answeredWithoutDisplay(int argc, char* argv[], int* result)
+{
+    const QStringList arguments = argumentsOf(argc, argv);
+    const CommandLine early = CommandLine::parse(arguments);
+    if (early.outcome != CommandLine::Outcome::ShowHelp &&
+        early.outcome != CommandLine::Outcome::ShowVersion)
+        return false;
+    QCoreApplication app(argc, argv);
+    app.setApplicationName("q3config");
+    const QString topic =
+        arguments.value(1) == QLatin1String("help") ? arguments.value(2) : QString();
+    const QString text = early.outcome == CommandLine::Outcome::ShowVersion ? CommandLine::version()
+                         : Cli::isCommand(topic)                            ? Commands::help(topic)
+                                                                            : programHelp();
+    std::fputs(qPrintable(text), stdout);
+    *result = 0;
+    return true;
+}
+
 } // namespace
 
 int main(int argc, char* argv[])
 {
     // A command (`q3config info` …) runs without a window, also without a display.
     const bool command = argc > 1 && Cli::isCommand(QString::fromLocal8Bit(argv[1]));
-    if (command)
+    if (command) {
         Cli::prepareProcess();
-    chooseSceneGraphBackend();
-    QApplication app(argc, argv);
-    app.setApplicationName("q3config");
-    if (command)
+        chooseSceneGraphBackend();
+        QApplication app(argc, argv);
+        app.setApplicationName("q3config");
         return Cli::runProgram(app.arguments().mid(1), QStringLiteral(Q3_INSTALLED_DATA));
+    }
+    int answer = 0;
+    if (answeredWithoutDisplay(argc, argv, &answer))
+        return answer;
+
+    chooseSceneGraphBackend();
+    const std::unique_ptr<QApplication> application =
+        DisplayConnection::openApplication(argc, argv);
+    QApplication& app = *application;
+    app.setApplicationName("q3config");
 
     const CommandLine options = CommandLine::parse(app.arguments());
     if (options.outcome == CommandLine::Outcome::ShowHelp) {
-        std::fputs(qPrintable(CommandLine::usage()), stdout);
+        std::fputs(qPrintable(programHelp()), stdout);
+        return 0;
+    }
+    if (options.outcome == CommandLine::Outcome::ShowVersion) {
+        std::fputs(qPrintable(CommandLine::version()), stdout);
         return 0;
     }
     if (options.outcome == CommandLine::Outcome::Error) {
         std::fprintf(stderr, "q3config: %s\n\n%s", qPrintable(options.error),
-                     qPrintable(CommandLine::usage()));
+                     qPrintable(programHelp()));
         return 2;
     }
 

@@ -44,6 +44,8 @@ expect() {
 }
 
 expect "q3config|li" "lighting"
+expect "q3config|--v" "--virtual-keyboard --version"
+expect "q3config|help|" "info profile lighting colors keys macro"
 expect "q3config|profile|" "get set export import reset"
 expect "q3config|keys|" "list set reset"
 expect "q3config|macro|s" "show"

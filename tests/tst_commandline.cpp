@@ -35,6 +35,14 @@ private slots:
             << QString() << 0;
         QTest::newRow("help") << QStringList{"--help"} << int(O::ShowHelp) << false << QString()
                               << 0;
+        QTest::newRow("help as a word")
+            << QStringList{"help"} << int(O::ShowHelp) << false << QString() << 0;
+        QTest::newRow("help about a command")
+            << QStringList{"help", "lighting"} << int(O::ShowHelp) << false << QString() << 0;
+        QTest::newRow("version") << QStringList{"--version"} << int(O::ShowVersion) << false
+                                 << QString() << 0;
+        QTest::newRow("version, short")
+            << QStringList{"-v"} << int(O::ShowVersion) << false << QString() << 0;
         QTest::newRow("unknown option")
             << QStringList{"--bogus"} << int(O::Error) << false << QString() << 0;
         QTest::newRow("capture without the virtual keyboard")
@@ -79,6 +87,66 @@ private slots:
         const QString errors = QString::fromLocal8Bit(program.readAllStandardError());
         QVERIFY2(errors.contains("bogus"), qPrintable(errors));
         QVERIFY2(errors.contains("--virtual-keyboard"), qPrintable(errors));
+    }
+
+    // Help and version in a terminal without any display (ssh, a script):
+    // printed, exit 0; the window without a display: one line, exit 1, no abort.
+    void answersWithoutAnyDisplay_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("display");
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QString>("outputStart");
+        QTest::addColumn<QString>("errorLine");
+        const QString none =
+            "q3config: the window needs a display and neither DISPLAY nor WAYLAND_DISPLAY is set; "
+            "run it in a desktop session or under xvfb-run, or use the commands, which need none "
+            "(q3config --help)\n";
+        QTest::newRow("--help") << QStringList{"--help"} << QString() << 0
+                                << "Usage: " << QString();
+        QTest::newRow("-h") << QStringList{"-h"} << QString() << 0 << "Usage: " << QString();
+        QTest::newRow("help") << QStringList{"help"} << QString() << 0 << "Usage: " << QString();
+        QTest::newRow("help keys") << QStringList{"help", "keys"} << QString() << 0
+                                   << "Usage: q3config keys list" << QString();
+        QTest::newRow("--version")
+            << QStringList{"--version"} << QString() << 0 << "q3config " Q3_VERSION "\n"
+            << QString();
+        QTest::newRow("the window")
+            << QStringList{"--virtual-keyboard"} << QString() << 1 << QString() << none;
+        QTest::newRow("the window, display gone")
+            << QStringList{} << ":97" << 1 << QString()
+            << "q3config: the window needs a display and DISPLAY :97 cannot be opened; run it in "
+               "a desktop session or under xvfb-run, or use the commands, which need none "
+               "(q3config --help)\n";
+    }
+
+    void answersWithoutAnyDisplay()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, display);
+        QFETCH(int, exitCode);
+        QFETCH(QString, outputStart);
+        QFETCH(QString, errorLine);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove("DISPLAY");
+        environment.remove("WAYLAND_DISPLAY");
+        environment.remove("QT_QPA_PLATFORM");
+        if (!display.isEmpty())
+            environment.insert("DISPLAY", display);
+        QProcess program;
+        program.setProcessEnvironment(environment);
+        program.start(QCoreApplication::applicationDirPath() + "/q3config", arguments);
+        QVERIFY(program.waitForFinished(20000));
+        const QString output = QString::fromLocal8Bit(program.readAllStandardOutput());
+        const QString errors = QString::fromLocal8Bit(program.readAllStandardError());
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), exitCode);
+        QVERIFY2(output.startsWith(outputStart), qPrintable(output));
+        if (exitCode == 0 && outputStart == "Usage: ") {
+            QVERIFY2(output.contains("--virtual-keyboard"), qPrintable(output));
+            QVERIFY2(output.contains("  lighting   "), qPrintable(output));
+        }
+        QCOMPARE(errors, errorLine);
     }
 
     // No X11 display (so no key detection) and no sound server: the program
