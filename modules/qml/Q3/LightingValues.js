@@ -13,6 +13,31 @@ function byteAt(t, at) {
     return isNaN(v) ? 0 : v & 0xFF
 }
 
+// The list to write back: an element still shown as it was shown after
+// reading (`shown`) goes back exactly as it was read (`read`); one the user
+// changed goes as it is now (`current`). The result is as long as `current`.
+function keptOrChanged(read, shown, current) {
+    var out = []
+    for (var i = 0; i < current.length; ++i) {
+        var kept = read && shown && i < read.length && i < shown.length && current[i] === shown[i]
+        out.push(kept ? read[i] : current[i])
+    }
+    return out
+}
+
+// Puts `values` into `list` from `at` on, as far as `list` reaches.
+function putValues(list, at, values) {
+    for (var i = 0; i < values.length && at + i < list.length; ++i)
+        list[at + i] = values[i]
+}
+
+// A copy of `list` with `values` from `at` on, as far as `list` reaches.
+function withValues(list, at, values) {
+    var out = list ? list.slice() : []
+    putValues(out, at, values)
+    return out
+}
+
 // Puts a stored colour set (21 numbers: red, green, blue of seven colours)
 // into a list model with clrR, clrG, clrB; a shorter set changes nothing.
 function fillColourSet(model, v) {

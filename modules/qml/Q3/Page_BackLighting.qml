@@ -27,13 +27,46 @@ Item {
 
     readonly property int effect: _effects.currentIndex
 
-    // The two bytes from the controls.
+    // The two bytes as last read (the profile's, or the factory's after a
+    // reset) and the controls as they showed them. A field goes back exactly
+    // as read while its control still shows it so and the user has not worked
+    // that control: an effect without an entry or a direction above 1 survive.
+    property var readBytes: [0, 0]
+    property var shownControls: ({})
+    property var workedControls: ({})
+
+    function controlStates() {
+        return { effect: effect, brightness: _brightness.level, speed: _speed.level,
+                 colour: _colours.currentIndex, direction: _wheel.currentIndex }
+    }
+
+    function rememberBytes(bl0, bl1) {
+        readBytes = [bl0, bl1]
+        shownControls = controlStates()
+        workedControls = {}
+    }
+
+    function markWorked(control) {
+        var worked = workedControls
+        worked[control] = true
+        workedControls = worked
+    }
+
+    // The field `mask` of byte `byteIndex`: as read, or `chosen` shifted into
+    // place when the control changed.
+    function field(control, byteIndex, mask, shift, chosen) {
+        var kept = !workedControls[control] && controlStates()[control] === shownControls[control]
+        return kept ? readBytes[byteIndex] & mask : (chosen << shift) & mask
+    }
+
     function packedBytes() {
         var speedValue = 8 - _speed.level
         var direction = Math.max(_wheel.currentIndex - 1, 0)
-        var bl0 = (Math.max(effect, 0) & effectMask) | ((_brightness.level << brightnessShift) & brightnessMask)
-        var bl1 = (speedValue & speedMask) | ((_colours.currentIndex << colourShift) & colourMask)
-                | ((direction << directionShift) & directionMask)
+        var bl0 = field("effect", 0, effectMask, 0, Math.max(effect, 0))
+                | field("brightness", 0, brightnessMask, brightnessShift, _brightness.level)
+        var bl1 = field("speed", 1, speedMask, 0, speedValue)
+                | field("colour", 1, colourMask, colourShift, _colours.currentIndex)
+                | field("direction", 1, directionMask, directionShift, direction)
         return [bl0, bl1]
     }
 
@@ -45,6 +78,7 @@ Item {
         _speed.setCurIndex((8 - (bl1 & speedMask)) % 8)
         _colours.currentIndex = (bl1 & colourMask) >> colourShift
         _wheel.setCurIndex(((bl1 >> directionShift) & 1) + 1)
+        rememberBytes(bl0, bl1)
     }
 
     function initUI() {
@@ -153,7 +187,10 @@ Item {
                     id: _effectArea
                     anchors.fill: parent
                     hoverEnabled: true
-                    onClicked: _effects.currentIndex = index
+                    onClicked: {
+                        _effects.currentIndex = index
+                        _Page_BackLighting.markWorked("effect")
+                    }
                 }
             }
         }
@@ -169,6 +206,7 @@ Item {
         titleExtraSize: _Page_BackLighting.headingExtraSize
         startLevel: 4
         minimumLevel: 1
+        onLevelChosen: _Page_BackLighting.markWorked("speed")
     }
 
     LabelledSlider {
@@ -180,6 +218,7 @@ Item {
         title: mainIten.globalString(4, "BRIGHTNESS")
         titleExtraSize: _Page_BackLighting.headingExtraSize
         startLevel: 7
+        onLevelChosen: _Page_BackLighting.markWorked("brightness")
     }
 
     // The colour applies to the first three effects only.
@@ -200,6 +239,7 @@ Item {
             objectName: "_colours"
             y: 25
             currentIndex: 7
+            onIndexClicked: _Page_BackLighting.markWorked("colour")
             mdColors: ListModel {
                 id: modColors
                 ListElement { clrR: 255; clrG: 0; clrB: 0 }
@@ -230,6 +270,7 @@ Item {
             objectName: "_wheel"
             x: 90
             textColor: mainIten.globalSetting_color
+            onWheelClicked: _Page_BackLighting.markWorked("direction")
         }
     }
 

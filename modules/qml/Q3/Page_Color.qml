@@ -53,6 +53,18 @@ Item {
     readonly property bool coloursApply: isPicture || [0x00, 0x01, 0x02, 0x03, 0x05, 0x08, 0x09, 0x0B]
                                                       .indexOf(effectIndex) >= 0
 
+    // What the page read last (the profile, or the factory values after a
+    // reset) and how it showed it. Apply writes a read value back exactly as
+    // it was read while its control still shows it so and the user has not
+    // worked that control; values the controls cannot show survive that way.
+    property var readRecord: []
+    property var shownControls: ({})
+    property var workedControls: ({})
+    property var readColours: []
+    property var shownColours: []
+    property var readPictureLists: [[], [], [], [], []]
+    property var shownPictureLists: [[], [], [], [], []]
+
     // ---- reading the profile ----
 
     function initUI(isFirst, hwDef) {
@@ -60,27 +72,95 @@ Item {
             _model.initUI(hwDef)
             _eft_Ctrl.initUI()
         }
-        Lighting.fillColourSet(modColorIndex, ui_View.ui_B0H_GetColor())
+        showColourSet(ui_View.ui_B0H_GetColor())
         readPictures()
         var t = ui_View.ui_88H_GetLEDType()
         if (t && t.length >= 5)
             showLightingType(t)
+        rememberRecord(t)
+    }
+
+    // ---- what was read, for apply ----
+
+    function controlStates() {
+        return { brightness: _brightness.level, speed: _speed.level, direction: _direct.index,
+                 colour: lvColorIndex.currentIndex }
+    }
+
+    function rememberRecord(t) {
+        readRecord = t && t.length >= 5 ? t : []
+        shownControls = controlStates()
+        workedControls = {}
+    }
+
+    function markWorked(control) {
+        var worked = workedControls
+        worked[control] = true
+        workedControls = worked
+    }
+
+    // Record position `at`: as read while `control` shows what was read,
+    // else `chosen`.
+    function keptOrChosen(control, at, chosen) {
+        var kept = !workedControls[control] && controlStates()[control] === shownControls[control]
+        return kept && readRecord.length > at ? Lighting.byteAt(readRecord, at) : chosen
+    }
+
+    function currentColours() {
+        var colours = []
+        for (var i = 0; i < 7; ++i) {
+            var c = modColorIndex.get(i)
+            colours.push(c.clrR, c.clrG, c.clrB)
+        }
+        return colours
+    }
+
+    // A set of fewer than 21 numbers is not shown and not kept.
+    function showColourSet(v) {
+        Lighting.fillColourSet(modColorIndex, v)
+        readColours = v && v.length >= 3 * 7 ? v : []
+        shownColours = currentColours()
+    }
+
+    // A colour the user picked for swatch `index` is written as picked.
+    function keepPickedColour(index, r, g, b) {
+        readColours = Lighting.withValues(readColours, 3 * index, [r, g, b])
+        shownColours = Lighting.withValues(shownColours, 3 * index, [r, g, b])
+    }
+
+    function coloursToWrite() {
+        return Lighting.keptOrChanged(readColours, shownColours, currentColours())
     }
 
     function readPictures() {
         for (var i = 0; i < pictureCount; ++i) {
             var picture = ui_View.ui_92H_GetUserPicture(i)
             if (picture && picture.length > 0)
-                setPicture(i + 1, picture)
+                showPicture(i + 1, picture)
         }
     }
 
     // A picture of another length shows dark keys.
-    function setPicture(number, picture) {
+    function showPicture(number, picture) {
         var fixed = []
         for (var i = 0; i < pictureLength; ++i)
             fixed.push(picture && picture.length === pictureLength ? Lighting.channel(picture[i]) : 0)
         _eft_Ctrl["pic_0" + number] = fixed
+        rememberPicture(number, fixed.length === (picture ? picture.length : -1) ? picture : [], fixed)
+    }
+
+    function rememberPicture(number, read, shown) {
+        var reads = readPictureLists.slice()
+        var shows = shownPictureLists.slice()
+        reads[number - 1] = read ? read.slice() : []
+        shows[number - 1] = shown.slice()
+        readPictureLists = reads
+        shownPictureLists = shows
+    }
+
+    function pictureToWrite(number) {
+        return Lighting.keptOrChanged(readPictureLists[number - 1], shownPictureLists[number - 1],
+                                      _eft_Ctrl.getPic(number))
     }
 
     function zeroPicture() {
@@ -157,8 +237,10 @@ Item {
     // chosen: then the set stays as it is.
     function pickerChanged(source, r, g, b) {
         var choice = lvColorIndex.currentIndex
-        if (choice >= 0 && choice < loopChoice)
+        if (choice >= 0 && choice < loopChoice) {
             modColorIndex.set(choice, { clrR: r, clrG: g, clrB: b })
+            keepPickedColour(choice, r, g, b)
+        }
     }
 
     // ---- painting ----
@@ -204,26 +286,32 @@ Item {
             return
         var number = effectIndex - firstPicture + 1
         var picture = _eft_Ctrl.getPic(number).slice()
-        var option = optionByte()
+        // A painted key is written as painted, also where it looks as before.
+        var read = readPictureLists[number - 1].slice()
+        var shown = shownPictureLists[number - 1].slice()
+        var values = [optionByte(), _Palette._R, _Palette._G, _Palette._B]
         for (var k = 0; k < keys.length; ++k) {
             var at = 4 * keys[k].matrix
             if (!keys[k].isSelect || at < 0 || at + 3 >= picture.length)
                 continue
-            picture[at] = option
-            picture[at + 1] = _Palette._R
-            picture[at + 2] = _Palette._G
-            picture[at + 3] = _Palette._B
+            Lighting.putValues(picture, at, values)
+            Lighting.putValues(read, at, values)
+            Lighting.putValues(shown, at, values)
         }
         _eft_Ctrl["pic_0" + number] = picture
+        rememberPicture(number, read, shown)
     }
 
     // ---- reset and apply ----
 
     function pageReset() {
         _Palette.commitInput()
-        Lighting.fillColourSet(modColorIndex, ui_View.loadDefaultProfile("color/color"))
-        for (var i = 1; i <= pictureCount; ++i)
-            _eft_Ctrl["pic_0" + i] = zeroPicture()
+        showColourSet(ui_View.loadDefaultProfile("color/color"))
+        for (var i = 1; i <= pictureCount; ++i) {
+            var zeros = zeroPicture()
+            _eft_Ctrl["pic_0" + i] = zeros
+            rememberPicture(i, zeros, zeros)
+        }
         var t = ui_View.loadDefaultProfile("color/ledType")
         if (t && t.length >= 5) {
             var type = parseInt(t[typeAt])
@@ -234,44 +322,40 @@ Item {
             if (choice >= 0 && choice <= loopChoice)
                 lvColorIndex.currentIndex = choice
         }
+        rememberRecord(t)
         playEffect(visible)
     }
 
-    // The values in the keyboard's ranges. Without a chosen effect or picture
-    // the type read back is kept, so the record never carries a type the
-    // keyboard does not know.
+    // Without a chosen effect or picture the type goes back as it was read.
+    function typeToWrite(fresh) {
+        if (isEffect || isPicture)
+            return effectIndex
+        return Lighting.byteAt(readRecord.length > typeAt ? readRecord : fresh, typeAt)
+    }
+
     function pageApply() {
         _Palette.commitInput()
-        var colours = []
-        for (var i = 0; i < 7; ++i) {
-            var c = modColorIndex.get(i)
-            colours.push(c.clrR, c.clrG, c.clrB)
-        }
-        ui_View.ui_30H_SetColor(colours)
+        ui_View.ui_30H_SetColor(coloursToWrite())
         var t = ui_View.ui_88H_GetLEDType()
-        var type = isEffect || isPicture ? effectIndex : storedType(t)
+        var type = typeToWrite(t)
         // The shown picture first: its planes travel while the other four
         // are stored.
         var shownPicture = type - firstPicture
         if (shownPicture >= 0 && shownPicture < pictureCount)
-            ui_View.ui_12H_SetUserPicture(shownPicture, 0, _eft_Ctrl.getPic(shownPicture + 1))
+            ui_View.ui_12H_SetUserPicture(shownPicture, 0, pictureToWrite(shownPicture + 1))
         for (var p = 0; p < pictureCount; ++p) {
             if (p !== shownPicture)
-                ui_View.ui_12H_SetUserPicture(p, 255, _eft_Ctrl.getPic(p + 1))
+                ui_View.ui_12H_SetUserPicture(p, 255, pictureToWrite(p + 1))
         }
         t = ui_View.ui_88H_GetLEDType()
-        var brightness = Math.round(brightnessLevel * deviceBrightnessMax / levels)
-        var speed = Math.max(1, Math.min(7, speedValue))
-        var direction = Math.max(directionIndex - 1, 0) % 2
-        ui_View.ui_08H_SetLEDType(type, brightness, speed, direction, lvColorIndex.currentIndex,
+        var brightness = keptOrChosen("brightness", brightnessAt,
+                                      Math.round(brightnessLevel * deviceBrightnessMax / levels))
+        var speed = keptOrChosen("speed", speedAt, Math.max(1, Math.min(7, speedValue)))
+        var direction = keptOrChosen("direction", directionAt, Math.max(directionIndex - 1, 0) % 2)
+        var colour = keptOrChosen("colour", colourAt, lvColorIndex.currentIndex)
+        ui_View.ui_08H_SetLEDType(type, brightness, speed, direction, colour,
                                   Lighting.byteAt(t, backLight0At), Lighting.byteAt(t, backLight1At))
         playEffect(visible)
-    }
-
-    function storedType(t) {
-        var type = parseInt(t && t.length > typeAt ? t[typeAt] : NaN)
-        var known = (type >= 0 && type <= lastEffect) || (type >= firstPicture && type < firstPicture + pictureCount)
-        return known ? type : 0
     }
 
     Component.onCompleted: isComponentIsOk = true
@@ -471,6 +555,7 @@ Item {
             objectName: "lvColorIndex"
             mdColors: modColorIndex
             onIndexClicked: function(index) {
+                _Page_Color.markWorked("colour")
                 if (index < _Page_Color.loopChoice)
                     _Page_Color.showSwatchInPicker(index)
             }
@@ -518,6 +603,7 @@ Item {
         title: mainIten.globalString(3, "SPEED")
         startLevel: 4
         minimumLevel: 1
+        onLevelChosen: _Page_Color.markWorked("speed")
     }
 
     LabelledSlider {
@@ -528,6 +614,7 @@ Item {
         title: mainIten.globalString(4, "BRIGHTNESS")
         startLevel: 7
         enabled: _Page_Color.isEffect || _Page_Color.isPicture
+        onLevelChosen: _Page_Color.markWorked("brightness")
     }
 
     Item {
@@ -554,6 +641,7 @@ Item {
             objectName: "wheel"
             y: _directTitle.height + 11
             textColor: mainIten.globalSetting_color
+            onWheelClicked: _Page_Color.markWorked("direction")
         }
     }
 
