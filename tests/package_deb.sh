@@ -3,7 +3,8 @@
 # BUILD/package: its dependencies are dpkg-shlibdeps' (versioned library
 # packages) plus what the program loads at run time; it holds the program, the
 # read-only data tree and the desktop files, and none of the files a user
-# writes; lintian finds no error and no warning (its remarks are printed).
+# writes; lintian finds no error and no warning (its remarks are printed),
+# and no missing hardening (fortify, stack protector, relro, bind now).
 # Usage: package_deb.sh BUILD_DIR
 set -euo pipefail
 build=$(readlink -f "$1")
@@ -58,6 +59,10 @@ fi
 
 lintian --fail-on error,warning --display-info --pedantic "$deb" > "$build/package/lintian.txt" 2>&1 ||
   fail "lintian: $(cat "$build/package/lintian.txt")"
+# The distribution's hardening: lintian at info level names none missing.
+if grep -E 'hardening-no-' "$build/package/lintian.txt"; then
+  fail "the packaged program lacks hardening (above)"
+fi
 echo "lintian remarks:"
 sed 's/^/  /' "$build/package/lintian.txt"
 echo "package_deb: $(basename "$deb"), $(stat -c %s "$deb") bytes, Installed-Size $(field Installed-Size) KiB"
