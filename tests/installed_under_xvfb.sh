@@ -46,15 +46,28 @@ tree_state > "$work/tree-before.txt"
 user_data=$home/.local/share/q3config
 title="^Q3 Keyboard Configurator$"
 # A sanitizer build's settings (scripts/test-sanitized) reach the program too.
+# The user may not be able to read the checkout: the leak suppressions it
+# names are handed over as a copy in the scratch folder.
 sanitizer_env=()
 for name in ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS; do
-  [ -z "${!name:-}" ] || sanitizer_env+=("$name=${!name}")
+  value=${!name:-}
+  [ -n "$value" ] || continue
+  if [[ $value =~ (^|:)suppressions=([^:]*) ]]; then
+    suppressions=${BASH_REMATCH[2]}
+    cp "$suppressions" "$work/$name.supp"
+    chmod 644 "$work/$name.supp"
+    value=${value/suppressions=$suppressions/suppressions=$work/$name.supp}
+  fi
+  sanitizer_env+=("$name=$value")
 done
-# Runs SCRIPT as the user in the scratch directory on a virtual X server.
+# Runs SCRIPT as the user in the scratch directory on a virtual X server,
+# inside a session bus of its own as a desktop session has one (without one,
+# libdbus may start a bus through X11 and write ~/.dbus, where dbus-x11 is
+# installed).
 session() {
   (cd "$run" && "${as_user[@]}" env -i PATH=/usr/bin:/bin HOME="$home" XDG_RUNTIME_DIR="$runtime" \
       LANG=C.UTF-8 PROGRAM="$root/usr/bin/q3config" TITLE="$title" ${sanitizer_env[@]+"${sanitizer_env[@]}"} \
-      xvfb-run -a -s "-screen 0 1280x800x24" bash -euo pipefail -c "$1")
+      dbus-run-session -- xvfb-run -a -s "-screen 0 1280x800x24" bash -euo pipefail -c "$1")
 }
 
 # 1. First start, a key assignment, a second start.
