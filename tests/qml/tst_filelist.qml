@@ -136,6 +136,77 @@ TestCase {
         compare(list.lvItems.currentIndex, data.selected)
     }
 
+    // The selection through the list's own property: a click shows in it,
+    // and setting it selects and highlights the entry.
+    function test_currentIndex() {
+        var list = createList()
+        compare(list.currentIndex, -1)
+        list.currentIndex = 1
+        compare(list.lvItems.currentIndex, 1)
+        verify(Qt.colorEqual(leftText(list, 1).color, mainIten.globalSetting_color))
+        verify(Qt.colorEqual(leftText(list, 3).color, mainIten.globalSetting_color_enable))
+        mouseClick(entry(list, 3), 60, 10)
+        compare(list.currentIndex, 3)
+        mouseClick(entry(list, 3), 60, 10)
+        compare(list.currentIndex, -1)
+    }
+
+    // Entries are 20 high; the top of entry i is 20 i above the scroll offset.
+    function test_entryTop_data() {
+        return [
+            { tag: "first, unscrolled", index: 0, contentY: 0, top: 0 },
+            { tag: "sixth, unscrolled", index: 5, contentY: 0, top: 100 },
+            { tag: "sixth, scrolled by 60", index: 5, contentY: 60, top: 40 },
+            { tag: "third, partly scrolled out", index: 2, contentY: 45, top: -5 }
+        ]
+    }
+
+    function test_entryTop(data) {
+        var list = createList(30)
+        compare(list.entryHeight, 20)
+        list.lvItems.contentY = data.contentY
+        compare(list.entryTop(data.index), data.top)
+        // where the entry is drawn
+        compare(entry(list, data.index).mapToItem(list, 0, 0).y, data.top)
+    }
+
+    // Alpha … epsilon with `selected` chosen; the model edited through the
+    // list: the selection is on its entry right after the call.
+    function test_editsKeepTheSelection_data() {
+        return [
+            { tag: "two inserted before the selection", selected: 2, insertAt: 1,
+              names: ["alpha", "new1", "new2", "beta", "gamma", "delta", "epsilon"], after: 4 },
+            { tag: "two inserted at the selection", selected: 2, insertAt: 2,
+              names: ["alpha", "beta", "new1", "new2", "gamma", "delta", "epsilon"], after: 4 },
+            { tag: "two inserted after the selection", selected: 2, insertAt: 3,
+              names: ["alpha", "beta", "gamma", "new1", "new2", "delta", "epsilon"], after: 2 },
+            { tag: "two appended, nothing selected", selected: -1, insertAt: 5,
+              names: ["alpha", "beta", "gamma", "delta", "epsilon", "new1", "new2"], after: -1 },
+            { tag: "one removed before the selection", selected: 3, removeAt: 0,
+              names: ["beta", "gamma", "delta", "epsilon"], after: 2 },
+            { tag: "one removed after the selection", selected: 1, removeAt: 3,
+              names: ["alpha", "beta", "gamma", "epsilon"], after: 1 },
+            { tag: "the selected one removed: the next is selected", selected: 1, removeAt: 1,
+              names: ["alpha", "gamma", "delta", "epsilon"], after: 1 }
+        ]
+    }
+
+    function test_editsKeepTheSelection(data) {
+        var list = createList()
+        if (data.selected >= 0)
+            mouseClick(entry(list, data.selected), 60, 10)
+        compare(list.currentIndex, data.selected)
+        if (data.removeAt !== undefined)
+            list.removeEntry(data.removeAt)
+        else
+            list.insertEntries(data.insertAt, [{ textX: "new1", textR: "n" }, { textX: "new2", textR: "n" }])
+        compare(list.currentIndex, data.after)
+        var names = []
+        for (var i = 0; i < list.mdItems.count; ++i)
+            names.push(list.mdItems.get(i).textX)
+        compare(names, data.names)
+    }
+
     function test_emptyModelResetsCurrent() {
         var list = createList()
         list.lvItems.currentIndex = 3

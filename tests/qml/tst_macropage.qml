@@ -245,7 +245,7 @@ SceneTestCase {
         verify(add.enabled)
         click(add)
         compare(shown(t), data.steps)
-        compare(t.steps.lvItems.currentIndex, data.stillSelected)
+        compare(t.steps.currentIndex, data.stillSelected)
         compare(keyboardProbe.macroFile("Macro. 002"), data.steps)
         compare(slotBytes(1), buffer(data.bytes))
     }
@@ -342,7 +342,7 @@ SceneTestCase {
         verify(del.enabled)
         click(del)
         compare(shown(t), [aDown, bDown, bUp])
-        compare(t.steps.lvItems.currentIndex, 1) // the next step
+        compare(t.steps.currentIndex, 1) // the next step
         compare(keyboardProbe.macroFile("Macro. 004"), [aDown, bDown, bUp])
         compare(slotBytes(3), buffer([0x01, 0x00, 0x04, 0x01, 0x05, 0x01, 0x05, 0x81]))
     }
@@ -360,7 +360,7 @@ SceneTestCase {
         compare(shown(t), [aUp, bDown, bUp])
         compare(keyboardProbe.macroFile("Macro. 004"), [aUp, bDown, bUp])
         // Pasted before the selected step.
-        t.steps.lvItems.currentIndex = 2
+        t.steps.currentIndex = 2
         verify(paste.enabled)
         click(paste)
         compare(shown(t), [aUp, bDown, aDown, bUp])
@@ -382,7 +382,7 @@ SceneTestCase {
         compare(t.page.scrapbook, "20   [Delay]")
         verify(t.page.isUnlimitedCopy)
         compare(shown(t), [aDown, "20   [Delay]", aUp]) // copying changes nothing
-        t.steps.lvItems.currentIndex = -1
+        t.steps.currentIndex = -1
         var paste = tool(t, "img_SolidPaste")
         click(paste)
         click(paste)
@@ -449,15 +449,154 @@ SceneTestCase {
         }
     }
 
-    function test_failedSaveEmptiesTheList() {
-        ui_View.saveMacroIni("Macro. 019", [aDown, aUp])
+    // ---- a write that fails ----
+
+    // "Macro. 010" (slot 9) holds A and B typed; its file is taken away
+    // behind the page, so the edit's write fails. The list stays as edited,
+    // the file and the keyboard keep the old macro, and once the file is back
+    // the next edit (a 1000 ms delay at the end) writes every step shown.
+    readonly property var typedAB: [aDown, aUp, bDown, bUp]
+
+    function takeFileAway() {
+        ui_View.renameMacroIniFile("Macro. 010", "Away for now")
+        compare(ui_View.loadMacroIniConfig("Macro. 010"), [])
+    }
+
+    function bringFileBack() {
+        ui_View.renameMacroIniFile("Away for now", "Macro. 010")
+        compare(keyboardProbe.macroFile("Macro. 010"), typedAB)
+    }
+
+    // "total=N" and the [macro] section of the file as it lies on disk.
+    function storedLines(name) {
+        var lines = settingsProbe.read("modules/macro/" + name + ".bin").split(/\r?\n/)
+        var kept = []
+        var inMacro = false
+        for (var i = 0; i < lines.length; ++i) {
+            if (lines[i].charAt(0) === "[")
+                inMacro = lines[i] === "[macro]"
+            if (inMacro || lines[i].indexOf("total=") === 0)
+                kept.push(lines[i])
+        }
+        return kept.filter(function(line) { return line !== "" })
+    }
+
+    function failingEdit(t, edit) {
+        var field = part(t.page, "keyboardAction")
+        switch (edit) {
+        case "delay":
+            click(tool(t, "img_addDelay"))
+            break
+        case "key":
+            click(field)
+            keyEvent(t, true, 6)
+            click(tool(t, "img_addKey"))
+            break
+        case "delete":
+            click(tool(t, "img_SolidDelete"))
+            break
+        case "cut":
+            click(tool(t, "img_SolidCut"))
+            break
+        case "paste":
+            click(tool(t, "img_SolidCopy"))
+            t.steps.currentIndex = -1
+            click(tool(t, "img_SolidPaste"))
+            break
+        case "record":
+            click(tool(t, "img_record"))
+            typeKey(t, 6)
+            click(tool(t, "img_stop"))
+            break
+        }
+    }
+
+    function test_failedWriteKeepsTheSteps_data() {
+        return [
+            { tag: "a delay added", edit: "delay", selected: -1,
+              shownAfter: [aDown, aUp, bDown, bUp, "1000   [Delay]"] },
+            { tag: "a key added before step 1", edit: "key", selected: 1,
+              shownAfter: [aDown, cDown, cUp, aUp, bDown, bUp] },
+            { tag: "step 2 deleted", edit: "delete", selected: 2,
+              shownAfter: [aDown, aUp, bUp] },
+            { tag: "step 0 cut", edit: "cut", selected: 0,
+              shownAfter: [aUp, bDown, bUp] },
+            { tag: "step 3 copied and pasted at the end", edit: "paste", selected: 3,
+              shownAfter: [aDown, aUp, bDown, bUp, bUp] },
+            { tag: "C recorded", edit: "record", selected: -1,
+              shownAfter: [cDown, cUp] }
+        ]
+    }
+
+    function test_failedWriteKeepsTheSteps(data) {
+        ui_View.saveMacroIni("Macro. 010", typedAB)
         var t = macroPage()
-        selectFile(t, 19)
-        ui_View.renameMacroIniFile("Macro. 019", "Away for now") // gone behind the page's back
+        selectFile(t, 10)
+        if (data.selected >= 0)
+            clickEntry(t.steps, data.selected)
+        var slotBefore = slotBytes(9)
+        keyboardProbe.clearCapture()
+        takeFileAway()
+        failingEdit(t, data.edit)
+        compare(shown(t), data.shownAfter)
+        compare(t.page.getCurrentMacroName(), "Macro. 010")
+        bringFileBack()
+        compare(slotBytes(9), slotBefore)
+        compare(keyboardProbe.capture(), [])
+        // The next write that goes through stores the whole list.
+        t.steps.currentIndex = -1
         click(tool(t, "img_addDelay"))
-        compare(shown(t), [])
-        ui_View.renameMacroIniFile("Away for now", "Macro. 019")
-        compare(keyboardProbe.macroFile("Macro. 019"), [aDown, aUp])
+        var all = data.shownAfter.concat(["1000   [Delay]"])
+        compare(shown(t), all)
+        var lines = ["total=" + all.length, "[macro]"]
+        for (var i = 0; i < all.length; ++i)
+            lines.push(i + "=" + all[i])
+        compare(storedLines("Macro. 010"), lines)
+    }
+
+    // The download that follows a write that went through, byte for byte.
+    function test_writeAfterAFailedOneDownloadsEverything() {
+        ui_View.saveMacroIni("Macro. 010", typedAB)
+        var t = macroPage()
+        selectFile(t, 10)
+        takeFileAway()
+        click(tool(t, "img_addDelay"))
+        bringFileBack()
+        keyboardProbe.clearCapture()
+        part(t.page, "delayInput").text = "20"
+        t.page.commitDelay()
+        click(tool(t, "img_addDelay"))
+        // A down, A up, B down, B up, 1000 ms (100 units), 20 ms (2 units).
+        compare(slotBytes(9), buffer([0x01, 0x00, 0x04, 0x01, 0x04, 0x81, 0x05, 0x01, 0x05, 0x81,
+                                      0x00, 0x7F, 0x64, 0x00, 0x00, 0x7F, 0x02, 0x00]))
+    }
+
+    // After a failed write the shown steps are not on disk: an import that
+    // brings nothing leaves them, one that brings a macro replaces them.
+    function test_importAfterAFailedWrite_data() {
+        return [
+            { tag: "cancelled", answer: "", shownAfter: [aDown, aUp, bDown, bUp, "1000   [Delay]"] },
+            { tag: "the chosen file is gone", answer: "gone.mc",
+              shownAfter: [aDown, aUp, bDown, bUp, "1000   [Delay]"] },
+            { tag: "imported", answer: "fire.mc", shownAfter: [cDown, "30   [Delay]", cUp] }
+        ]
+    }
+
+    function test_importAfterAFailedWrite(data) {
+        dialogProbe.writeText("fire.mc", "[config]\nindex=9\ntotal=3\nrepeat=1\n[macro]\n"
+                              + "0=" + cDown + "\n1=30   [Delay]\n2=" + cUp + "\n")
+        ui_View.saveMacroIni("Macro. 010", typedAB)
+        var t = macroPage()
+        selectFile(t, 10)
+        takeFileAway()
+        click(tool(t, "img_addDelay"))
+        bringFileBack()
+        dialogProbe.answer(data.answer === "" ? "" : dialogProbe.userFolder() + "/" + data.answer)
+        chooseFromMenu(t, 9, 0)
+        compare(dialogProbe.shownChoosers(), ["Open File|Macro(*.mc)"])
+        compare(shown(t), data.shownAfter)
+        click(tool(t, "img_addDelay"))
+        compare(keyboardProbe.macroFile("Macro. 010"), data.shownAfter.concat(["1000   [Delay]"]))
     }
 
     // ---- the context menu ----
@@ -468,7 +607,7 @@ SceneTestCase {
         mouseClick(entry(t.files, 2), 10, 10, Qt.RightButton)
         verify(t.menu.visible)
         compare([t.menu.x, t.menu.y, t.menu.width, t.menu.height], [74, 2 * 20 + 40, 45, 80])
-        compare(t.files.lvItems.currentIndex, -1) // no selection by a right click
+        compare(t.files.currentIndex, -1) // no selection by a right click
         var fadeIn = part(t.menu, "fadeIn")
         compare([fadeIn.from, fadeIn.to, fadeIn.duration, fadeIn.easing.type], [0, 1, 15, Easing.OutExpo])
         tryCompare(t.menu, "opacity", 1)
@@ -634,7 +773,7 @@ SceneTestCase {
         keyClick("a")
         keyClick(Qt.Key_Return)
         compare(t.files.mdItems.get(0).textX, "a") // sorted first
-        compare(t.files.lvItems.currentIndex, 10)
+        compare(t.files.currentIndex, 10)
         compare(t.page.getCurrentMacroName(), "Macro. 010")
         compare(shown(t), [cDown])
     }

@@ -29,6 +29,8 @@ Item {
     readonly property int loadEntry: 0
     readonly property int saveEntry: 1
     readonly property int renameEntry: 2
+    // The menu's top on the page beside the first file, unscrolled.
+    readonly property int contextMenuTop: 40
 
     // Step tools, in the order of the tool column.
     readonly property int deleteTool: 0
@@ -36,8 +38,8 @@ Item {
     readonly property int pasteTool: 2
     readonly property int copyTool: 3
 
-    readonly property bool hasFile: fl_MacroFile.lvItems.currentIndex >= 0
-    readonly property bool hasStep: fl_MacroActions.lvItems.currentIndex >= 0
+    readonly property bool hasFile: fl_MacroFile.currentIndex >= 0
+    readonly property bool hasStep: fl_MacroActions.currentIndex >= 0
 
     function initUI() {
         refreshMacroFiles()
@@ -74,7 +76,7 @@ Item {
         if (md_MacroFile.count > names.length)
             md_MacroFile.remove(names.length, md_MacroFile.count - names.length)
         var selected = names.indexOf(keep)
-        fl_MacroFile.lvItems.currentIndex = selected
+        fl_MacroFile.currentIndex = selected
         if (selected < 0)
             md_MacroActions.clear()
     }
@@ -101,7 +103,7 @@ Item {
     }
 
     function getCurrentMacroName() {
-        var index = fl_MacroFile.lvItems.currentIndex
+        var index = fl_MacroFile.currentIndex
         return index >= 0 && index < md_MacroFile.count ? md_MacroFile.get(index).textX : undefined
     }
 
@@ -115,28 +117,28 @@ Item {
     }
 
     function getCurrentMacroActions() {
-        var index = fl_MacroActions.lvItems.currentIndex
+        var index = fl_MacroActions.currentIndex
         if (index < 0 || index >= md_MacroActions.count)
             return undefined
         var entry = md_MacroActions.get(index)
         return entry.textX + entry.textR
     }
 
-    // Writes every step into the selected file; a failed save empties the list.
+    // Writes every step into the selected file. A write that fails leaves
+    // the list as shown (the backend tells the user), so the next write that
+    // goes through stores all of it.
     function saveMacro() {
         var name = getCurrentMacroName()
-        if (name === undefined || !ui_View.saveMacroIni(name, getAllMacroActions()))
-            md_MacroActions.clear()
+        if (name !== undefined)
+            ui_View.saveMacroIni(name, getAllMacroActions())
     }
 
     // Inserts the entries, in order, before the selected step or at the end.
     function insertSteps(entries) {
         if (!hasFile)
             return
-        var at = hasStep ? fl_MacroActions.lvItems.currentIndex : md_MacroActions.count
-        for (var i = 0; i < entries.length; ++i)
-            md_MacroActions.insert(at + i, entries[i])
-        fl_MacroActions.lvItems.forceLayout() // the selection follows its step now
+        var at = hasStep ? fl_MacroActions.currentIndex : md_MacroActions.count
+        fl_MacroActions.insertEntries(at, entries)
         saveMacro()
     }
 
@@ -196,8 +198,7 @@ Item {
     function deleteStep() {
         if (!hasStep)
             return
-        md_MacroActions.remove(fl_MacroActions.lvItems.currentIndex)
-        fl_MacroActions.lvItems.forceLayout()
+        fl_MacroActions.removeEntry(fl_MacroActions.currentIndex)
         saveMacro()
     }
 
@@ -249,7 +250,7 @@ Item {
     // The library refuses names that are empty, paths or taken; the list is
     // read back from it, so a refused name gives way to the old one.
     function renameFile(oldName, newName) {
-        var wasSelected = fl_MacroFile.lvItems.currentIndex === renameIndex
+        var wasSelected = fl_MacroFile.currentIndex === renameIndex
         var keep = getCurrentMacroName()
         if (newName !== oldName)
             ui_View.renameMacroIniFile(oldName, newName)
@@ -259,25 +260,39 @@ Item {
         refreshMacroFiles(keep)
     }
 
+    function sameList(a, b) {
+        if (a.length !== b.length)
+            return false
+        for (var i = 0; i < a.length; ++i) {
+            if (String(a[i]) !== String(b[i]))
+                return false
+        }
+        return true
+    }
+
     // An imported file brings its own slot; the file it replaces keeps its
     // slot, so that no two files claim one slot (the start-up repair would
-    // delete one of them).
+    // delete one of them). The selected file's steps are read again only
+    // when the import changed the file: a cancelled or failed import keeps
+    // the steps shown, which may not have been written yet.
     function importMacro(index) {
         var name = md_MacroFile.get(index).textX
         var before = ui_View.loadMacroIniConfig(name)
+        var stepsBefore = ui_View.loadMacroIni(name)
         ui_View.loadMacroIniFromFile(name)
         var after = ui_View.loadMacroIniConfig(name)
+        var imported = !sameList(after, before) || !sameList(ui_View.loadMacroIni(name), stepsBefore)
         if (before.length >= 2 && after.length >= 2 && Number(after[0]) !== Number(before[0]))
             ui_View.setMacroIniConfig(name, [before[0], after[1]])
-        if (index === fl_MacroFile.lvItems.currentIndex)
+        if (imported && index === fl_MacroFile.currentIndex)
             refreshMacroActions()
     }
 
-    // Left of the file list, level with the file (entries are 20 high).
+    // Left of the file list, level with the file.
     function openContextMenu(index) {
         itLvContextMenu.targetIndex = index
         itLvContextMenu.open(fl_MacroFile.x - itLvContextMenu.width,
-                             index * 20 - fl_MacroFile.lvItems.contentY + 40)
+                             fl_MacroFile.entryTop(index) + contextMenuTop)
     }
 
     function runContextEntry(entry) {

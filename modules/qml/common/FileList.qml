@@ -6,6 +6,8 @@ Rectangle {
     id: fileList
     property ListModel mdItems: ListModel {}
     property alias lvItems: listView
+    property alias currentIndex: listView.currentIndex // the selected entry, -1: none
+    readonly property int entryHeight: 20
     signal listElementClicked(int index)
     signal listElementRightBtnClicked(int index)
     signal editFileName_start(int tarIndex)
@@ -18,6 +20,25 @@ Rectangle {
 
     function stopEditFileName() {
         editFileName_stop()
+    }
+
+    // Entries inserted through the list, in order from `at`, and an entry
+    // removed through it: the selection stays on its entry at once, not only
+    // at the view's next layout.
+    function insertEntries(at, entries) {
+        for (var i = 0; i < entries.length; ++i)
+            mdItems.insert(at + i, entries[i])
+        listView.forceLayout()
+    }
+
+    function removeEntry(index) {
+        mdItems.remove(index)
+        listView.forceLayout()
+    }
+
+    // The top of the entry in the list's coordinates, as the list is scrolled.
+    function entryTop(index) {
+        return innerArea.y + listView.y + index * entryHeight - listView.contentY
     }
 
     function resetCurrentIfEmpty() {
@@ -54,7 +75,7 @@ Rectangle {
                 property bool isEditing: false
                 readonly property bool isLit: entryArea.containsMouse || ListView.isCurrentItem
                 width: listView.width
-                height: 20
+                height: fileList.entryHeight
 
                 function endEdit() {
                     if (!isEditing)

@@ -12,11 +12,11 @@ Rectangle {
     signal requestToUpdateList
 
     function setCurIndex(index) {
-        fileList.lvItems.currentIndex = index
+        fileList.currentIndex = index
     }
 
     function getCurIndex() {
-        return fileList.lvItems.currentIndex
+        return fileList.currentIndex
     }
 
     function showList() {
@@ -41,7 +41,7 @@ Rectangle {
         objectName: "header"
         anchors.fill: parent
         mdItems: fileListButton.mdItems
-        curIndex: fileList.lvItems.currentIndex
+        curIndex: fileList.currentIndex
         isSelect: fileListButton.isSelect
         onClicked: {
             if (fileListButton.isSelect) {
