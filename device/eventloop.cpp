@@ -11,7 +11,7 @@ void Hid_Thread::startEventLoop(uint index)
 {
     stopEventLoop();
     running = true;
-    loopFuture = QtConcurrent::run([this, index] { eventLoop(index); });
+    loopFuture = QtConcurrent::run(&loopPool, [this, index] { eventLoop(index); });
 }
 
 void Hid_Thread::stopEventLoop()

@@ -8,6 +8,7 @@
 #include <QFuture>
 #include <QMutex>
 #include <QThread>
+#include <QThreadPool>
 #include <array>
 #include <atomic>
 #include <condition_variable>
@@ -142,6 +143,12 @@ private:
     std::condition_variable tokenReturned;
     std::atomic<bool> running{false};
     std::atomic<int> failures{0};
+    // The event loop runs for the whole session on a pool of its own: on the
+    // global pool it would hold a thread that the writes and Qt's own image
+    // work wait for (image conversions and the software renderer's drawing
+    // block the GUI thread until their pool tasks have run), for ever where
+    // the pool has a single thread.
+    QThreadPool loopPool;
     QFuture<void> loopFuture;
     QFuture<void> writeFuture;
     CommandPacket commandReport;

@@ -15,8 +15,11 @@
 #include <QElapsedTimer>
 #include <QMutex>
 #include <QQuickItem>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QThreadPool>
+#include <memory>
 
 using namespace Protocol;
 
@@ -183,6 +186,25 @@ private slots:
         // The new loop works.
         rig.keyboard.changeLightingOnKeyboard(SampleLighting);
         QTRY_COMPARE(rig.sink.reports().size(), 1);
+    }
+
+    // The loop runs for the whole session, yet leaves the global pool's
+    // threads free for the writes and for Qt's own image work (conversions
+    // and the software renderer's drawing block the GUI thread until their
+    // pool tasks have run), even where the pool has a single thread.
+    void runningLoopLeavesTheGlobalPoolFree()
+    {
+        QThreadPool* pool = QThreadPool::globalInstance();
+        const int threads = pool->maxThreadCount();
+        const auto restore = qScopeGuard([pool, threads] { pool->setMaxThreadCount(threads); });
+        pool->setMaxThreadCount(1);
+        Rig rig;
+        rig.hid.swichCurDevice(0);
+        QVERIFY(rig.hid.isEventLoopRunning());
+        const auto ran = std::make_shared<QAtomicInt>(0);
+        pool->start([ran] { ran->storeRelaxed(1); });
+        QTRY_COMPARE_WITH_TIMEOUT(ran->loadRelaxed(), 1, 2000);
+        QVERIFY(rig.hid.isEventLoopRunning());
     }
 
     void stopEndsTheLoop()
