@@ -47,14 +47,17 @@ void myQQuickView::saveProfile(int profile)
         noteWrite(profiles.exportTo(profile, target) ? QString() : target);
 }
 
-void myQQuickView::loadProfile(int profile)
+bool myQQuickView::loadProfile(int profile)
 {
     if (!profiles.contains(profile))
-        return;
+        return false;
     const QString source =
         dialogs->openFileName(this, tr("Open File"), userDesktop(), tr("Profile(*.pf)"));
-    if (!source.isEmpty())
-        noteWrite(profiles.importFrom(profile, source) ? QString() : profiles.fileName(profile));
+    if (source.isEmpty())
+        return false;
+    const bool imported = profiles.importFrom(profile, source);
+    noteWrite(imported ? QString() : profiles.fileName(profile));
+    return imported;
 }
 
 void myQQuickView::resetProfile(int profile)

@@ -74,7 +74,9 @@ public slots:
     QVariantList loadUsbCode();
     bool getIsSkinShow();
     uchar getMaxProfile();
-    void loadProfile(int profile);
+    // True when the chosen file now is the profile; false when the chooser
+    // was cancelled or the copy failed, the profile then being as it was.
+    bool loadProfile(int profile);
     QVariant loadDefaultProfile(QString key);
     void saveProfile(int profile);
     void resetProfile(int profile);

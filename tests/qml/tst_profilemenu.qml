@@ -196,6 +196,89 @@ SceneTestCase {
         compare(dialogProbe.readText(chosen), "[keydefine0]\n0=5, 0\n") // only read
     }
 
+    // LOAD into the active profile with unapplied edits on the pages: Esc
+    // shown as C on the key page, brightness level 3 and slot 0 of picture 1
+    // painted on the colour page. The chosen file holds Esc as B and slot 0
+    // of picture 1 as (0x20, 100, 110, 120).
+    function test_loadKeepsEditsUnlessAFileIsLoaded_data() {
+        return [
+            { tag: "chooser cancelled", answer: "", refreshed: 0, esc: 6, brightness: 3,
+              slot0: [0x10, 12, 34, 56], stored: ["7", "0"] },
+            { tag: "file loaded", answer: "picture", refreshed: 1, esc: 5, brightness: undefined,
+              slot0: [0x20, 100, 110, 120], stored: ["5", "0"] }
+        ]
+    }
+
+    function test_loadKeepsEditsUnlessAFileIsLoaded(data) {
+        keyboardProbe.setStored(0, "keydefine0/0", [7, 0]) // D, before the change
+        var t = profileMenu()
+        var colorPage = part(t.scene, "main_Q3").page(2)
+        var preview = part(colorPage, "_eft_Ctrl")
+        t.keys.getKey[escSlot].keyCode = 6
+        part(colorPage, "_brightness").setCurIndex(3)
+        var painted = preview.pic_01.slice()
+        painted.splice(0, 4, 0x10, 12, 34, 56)
+        preview.pic_01 = painted
+        var fileText = "[keydefine0]\n0=5, 0\n[userPicture]\n0=32, 100, 110, 120"
+        for (var i = 4; i < 512; ++i)
+            fileText += ", 0"
+        var chosen = dialogProbe.writeText("picture.pf", fileText + "\n")
+        dialogProbe.answer(data.answer === "" ? "" : chosen)
+        choose(t, 0, 0)
+        settle()
+        compare(dialogProbe.shownChoosers(), ["Open File|Profile(*.pf)"])
+        compare(t.spy.count, data.refreshed)
+        compare(t.keys.getKey[escSlot].keyCode, data.esc)
+        compare(preview.pic_01.slice(0, 8), data.slot0.concat([0, 0, 0, 0]))
+        if (data.brightness !== undefined)
+            compare(part(colorPage, "_brightness").level, data.brightness)
+        compare(keyboardProbe.storedList(0, "keydefine0/0"), data.stored)
+    }
+
+    // Each entry does what it names wherever it stands in the menu: here the
+    // entries are in reverse order. Profile 2 (not the active one) holds Esc
+    // as D; the chooser answers with a file holding Esc as B.
+    function test_entriesActByTheirName_data() {
+        return [
+            { tag: "LOAD", name: "LOAD", choosers: ["Open File|Profile(*.pf)"], stored: ["5", "0"],
+              exported: false },
+            { tag: "SAVE", name: "SAVE", choosers: ["Save File|Profile(*.pf)"], stored: ["7", "0"],
+              exported: true },
+            { tag: "RESET", name: "RESET", choosers: [], stored: ["41", "0"], exported: false },
+            { tag: "CANCEL", name: "CANCEL", choosers: [], stored: ["7", "0"], exported: false }
+        ]
+    }
+
+    function test_entriesActByTheirName(data) {
+        keyboardProbe.setStored(2, "keydefine0/0", [7, 0])
+        var t = profileMenu()
+        var entries = t.contextMenu.mdItems
+        for (var to = 0; to < 3; ++to)
+            entries.move(3, to, 1)
+        compare([0, 1, 2, 3].map(function(i) { return entries.get(i).name }),
+                ["CANCEL", "RESET", "SAVE", "LOAD"])
+        var chosen = escAsB()
+        dialogProbe.answer(chosen)
+        keyboardProbe.clearCapture()
+        mouseClick(button(t, 2), 10, 10, Qt.RightButton)
+        var row = -1
+        for (var i = 0; i < 4; ++i) {
+            if (part(part(t.contextMenu, "entry" + i), "entryText").text === data.name)
+                row = i
+        }
+        compare(row, 3 - ["LOAD", "SAVE", "RESET", "CANCEL"].indexOf(data.name))
+        var item = part(t.contextMenu, "entry" + row)
+        mouseClick(item, item.width / 2, item.height / 2)
+        settle()
+        compare(dialogProbe.shownChoosers(), data.choosers)
+        compare(keyboardProbe.storedList(2, "keydefine0/0"), data.stored)
+        compare(dialogProbe.readText(chosen),
+                data.exported ? dialogProbe.readText("modules/setting/p3.bin") : "[keydefine0]\n0=5, 0\n")
+        compare(t.spy.count, 0)
+        compare(reports(), [])
+        tryCompare(t.contextMenu, "visible", false)
+    }
+
     function test_save() {
         keyboardProbe.setStored(1, "keydefine0/0", [5, 0])
         var t = profileMenu()
@@ -222,6 +305,14 @@ SceneTestCase {
         for (var e = 0; e < 4; ++e)
             labels.push(part(part(t.contextMenu, "entry" + e), "entryText").text)
         compare(labels, ["S84", "S85", "S77", "S78"])
+        // Each entry keeps its own string when the entries are reordered.
+        t.contextMenu.mdItems.move(0, 3, 1)
+        t.scene.globalSetting_stringList = strings.map(function(text) { return "T" + text })
+        t.menu.translateStrings()
+        labels = []
+        for (var r = 0; r < 4; ++r)
+            labels.push(part(part(t.contextMenu, "entry" + r), "entryText").text)
+        compare(labels, ["TS85", "TS77", "TS78", "TS84"])
     }
 
     // ---- imported profiles that do not fit ----

@@ -15,11 +15,6 @@ Image {
     property alias currentIndex: _list.currentIndex
     signal indexChanged_btn(int currentIndex)
 
-    // Context menu entries, in the order of mod2.
-    readonly property int loadEntry: 0
-    readonly property int saveEntry: 1
-    readonly property int resetEntry: 2
-
     function initProfile(maxProfile) {
         mod.clear()
         for (var i = 0; i < maxProfile; ++i)
@@ -27,9 +22,8 @@ Image {
     }
 
     function translateStrings() {
-        var strings = [84, 85, 77, 78]
-        for (var i = 0; i < strings.length; ++i)
-            mod2.setProperty(i, "name", mainIten.globalString(strings[i], mod2.get(i).name))
+        for (var i = 0; i < mod2.count; ++i)
+            mod2.setProperty(i, "name", mainIten.globalString(mod2.get(i).stringIndex, mod2.get(i).name))
     }
 
     // (px, py): the pointer in the button of profile `index`.
@@ -38,15 +32,16 @@ Image {
         itLvContextMenu.open(px - itLvContextMenu.width, index * img_Height + py + 85)
     }
 
-    function runContextEntry(entry) {
+    // Importing into the active profile refreshes the pages only when a file
+    // was imported: a cancelled chooser keeps their unapplied edits.
+    function runContextAction(action) {
         var profile = itLvContextMenu.profileIndex
-        if (entry === loadEntry) {
-            ui_View.loadProfile(profile)
-            if (profile === currentIndex)
+        if (action === "load") {
+            if (ui_View.loadProfile(profile) && profile === currentIndex)
                 indexChanged_btn(currentIndex)
-        } else if (entry === saveEntry) {
+        } else if (action === "save") {
             ui_View.saveProfile(profile)
-        } else if (entry === resetEntry) {
+        } else if (action === "reset") {
             ui_View.resetProfile(profile)
             if (profile === currentIndex)
                 indexChanged_btn(currentIndex)
@@ -63,10 +58,10 @@ Image {
 
     ListModel {
         id: mod2
-        ListElement { name: "LOAD"; btnEnable: true }
-        ListElement { name: "SAVE"; btnEnable: true }
-        ListElement { name: "RESET"; btnEnable: true }
-        ListElement { name: "CANCEL"; btnEnable: true }
+        ListElement { name: "LOAD"; btnEnable: true; action: "load"; stringIndex: 84 }
+        ListElement { name: "SAVE"; btnEnable: true; action: "save"; stringIndex: 85 }
+        ListElement { name: "RESET"; btnEnable: true; action: "reset"; stringIndex: 77 }
+        ListElement { name: "CANCEL"; btnEnable: true; action: "cancel"; stringIndex: 78 }
     }
 
     // Room for ten buttons.
@@ -127,8 +122,8 @@ Image {
         objectName: "itLvContextMenu"
         property int profileIndex: 0
         mdItems: mod2
-        onEntryChosen: function(entry) {
-            menuProf.runContextEntry(entry)
+        onEntryChosen: function(entry, action) {
+            menuProf.runContextAction(action)
         }
     }
 }

@@ -1,14 +1,15 @@
 import QtQuick
 
-// Right-click menu: one 20-pixel row per entry of mdItems (`name`, and
-// `btnEnable`: a disabled entry is dimmed and ignores clicks). open() places
-// it and fades it in; choosing an entry fades it out, to invisible, and
-// reports the entry with entryChosen. It stays open until an entry is chosen.
+// Right-click menu: one 20-pixel row per entry of mdItems (`name`,
+// `btnEnable`: a disabled entry is dimmed and ignores clicks, and optionally
+// `action`, the name of what the entry does). open() places it and fades it
+// in; choosing an entry fades it out, to invisible, and reports the entry's
+// row and action with entryChosen. It stays open until an entry is chosen.
 Rectangle {
     id: contextMenu
     property ListModel mdItems: ListModel {}
     readonly property int entryHeight: 20
-    signal entryChosen(int index)
+    signal entryChosen(int index, string action)
 
     // Opening again while fading out keeps the menu: the fade-out is dropped.
     function open(atX, atY) {
@@ -22,7 +23,8 @@ Rectangle {
     function choose(index) {
         aniFadeIn.stop()
         aniFadeOut.restart()
-        entryChosen(index)
+        var action = mdItems.get(index).action
+        entryChosen(index, action === undefined ? "" : action)
     }
 
     width: 45
