@@ -99,6 +99,304 @@ TestCase {
         return all
     }
 
+    // ---- a small keyboard of six keys, worked out by hand ----
+    //
+    //   y 10..30:  A (x 0, slot 3)   B (x 20, slot 7)   C (x 60, slot 1)
+    //   y 50..70:  D (x 0, slot 0)   E (x 35, slot 5)   F (x 60, slot 2)
+    //
+    // Every key is 20 x 20, created in the order A … F (swId 0 … 5); slots 4
+    // and 6 hold no key. Centres: A (10, 20), B (30, 20), C (70, 20),
+    // D (10, 60), E (45, 60), F (70, 60). Brightness 7 (alpha 255), colour 0.
+
+    readonly property var fixtureKeys: [
+        { name: "A", x: 0, y: 10, slot: 3, usage: 4 }, { name: "B", x: 20, y: 10, slot: 7, usage: 5 },
+        { name: "C", x: 60, y: 10, slot: 1, usage: 6 }, { name: "D", x: 0, y: 50, slot: 0, usage: 7 },
+        { name: "E", x: 35, y: 50, slot: 5, usage: 8 }, { name: "F", x: 60, y: 50, slot: 2, usage: 9 }
+    ]
+
+    Component {
+        id: fixtureKey
+        Item {
+            property int swId: -1
+            property int matrix: -1
+            property int posYId: -1
+            property string name: ""
+            readonly property int x0: x + Math.floor(width / 2)
+            readonly property int y0: y + Math.floor(height / 2)
+            property color color: "transparent"
+            property int _R: 255
+            property int _G: 255
+            property int _B: 255
+            property int _Alpha: 255
+            width: 20
+            height: 20
+        }
+    }
+
+    Component {
+        id: fixtureStrip
+        Item {
+            property int currentIndex: 0
+            property ListModel mdColors: ListModel {}
+        }
+    }
+
+    Component {
+        id: controllerComponent
+        Loader { source: "qrc:/modules/qml/Q3/Effect_Controler_Q3.qml" }
+    }
+
+    // The desktop's key codes of the six keys: USB usages 4 … 9 (A … F).
+    QtObject {
+        id: _KeyCodeString
+        function keycodeTomatrix(usage) {
+            for (var i = 0; i < test.fixtureKeys.length; ++i) {
+                if (test.fixtureKeys[i].usage === usage)
+                    return test.fixtureKeys[i].slot
+            }
+            return undefined
+        }
+    }
+
+    // The controller on the six keys, its timer stopped: the test drives the
+    // ticks; `now` is the time the controller reads.
+    function smallPreview() {
+        var f = { now: 1000 }
+        var holder = createTemporaryObject(fixtureStrip, test)
+        for (var c = 0; c < 7; ++c)
+            holder.mdColors.append({ clrR: colours[c][0], clrG: colours[c][1], clrB: colours[c][2] })
+        var keys = [], byName = {}, getKey = [], posX = [], posY = []
+        for (var m = 0; m < 8; ++m)
+            getKey.push({ matrix: -1, swId: -1, color: 0 })
+        for (var i = 0; i < fixtureKeys.length; ++i) {
+            var d = fixtureKeys[i]
+            var key = fixtureKey.createObject(holder, { x: d.x, y: d.y, swId: i, matrix: d.slot, name: d.name })
+            keys.push(key)
+            byName[d.name] = key
+            getKey[d.slot] = key
+            posX.push((key.x0 << 8) | i)
+            posY.push((key.y0 << 8) | i)
+        }
+        posX.sort(function(a, b) { return a - b })
+        posY.sort(function(a, b) { return a - b })
+        var loader = createTemporaryObject(controllerComponent, test)
+        tryVerify(function() { return loader.status === Loader.Ready })
+        var ctrl = loader.item
+        ctrl.clock = function() { return f.now }
+        ctrl.q3 = { keys: keys, getKey: getKey, keysPosX: posX, keysPosY: posY }
+        ctrl.colorLV = holder
+        ctrl.brightnessLV = 7
+        ctrl.speedLV = 1
+        ctrl.directLV = 1
+        ctrl.initUI()
+        f.ctrl = ctrl
+        f.key = byName
+        f.strip = holder
+        return f
+    }
+
+    function startSmall(f, code) {
+        f.ctrl.effectIndex = code
+        f.ctrl.play(code)
+        f.ctrl.curTimer.stop()
+    }
+
+    // Each key's label as [r, g, b, alpha], A … F.
+    function labels(f) {
+        return ["A", "B", "C", "D", "E", "F"].map(function(n) { return rgba(f.key[n]) })
+    }
+
+    function test_smallRowScript() {
+        var f = smallPreview()
+        // Row 0 left to right, row 1 right to left.
+        compare(f.ctrl.script_02, [3, 7, 1, -1, 2, 5, 0, -1, -1])
+        compare(f.ctrl.script_05.map(function(r) { return r.getXIdKeys }), ["001007003", "002005000"])
+        compare([f.key.A.posYId, f.key.C.posYId, f.key.D.posYId, f.key.F.posYId], [0, 0, 1, 1])
+    }
+
+    // Marquee: a tick fades every key by round(255 / 20) = 13, then lights
+    // the key of the script's current slot at 255. The order is A B C, row
+    // end, F E D, row end, end, A … With LOOP each row end moves the loop
+    // colour on: A B C in colour 0, F E D in 1, then A in 3.
+    function test_smallMarquee_data() {
+        var dark = [255, 255, 255, 0]
+        var c0 = colours[0], c1 = colours[1], c3 = colours[3]
+        return [
+            { tag: "1 tick", ticks: 1, loop: false,
+              keys: [c0.concat(255), dark, dark, dark, dark, dark] },
+            { tag: "3 ticks", ticks: 3, loop: false,
+              keys: [c0.concat(229), c0.concat(242), c0.concat(255), dark, dark, dark] },
+            { tag: "4 ticks, past the row end", ticks: 4, loop: false,
+              keys: [c0.concat(216), c0.concat(229), c0.concat(242), dark, dark, c0.concat(255)] },
+            { tag: "7 ticks, round again", ticks: 7, loop: false,
+              keys: [c0.concat(255), c0.concat(190), c0.concat(203), c0.concat(242), c0.concat(229),
+                     c0.concat(216)] },
+            { tag: "5 ticks, LOOP", ticks: 5, loop: true,
+              keys: [c0.concat(203), c0.concat(216), c0.concat(229), dark, c1.concat(255),
+                     c1.concat(242)] },
+            { tag: "7 ticks, LOOP", ticks: 7, loop: true,
+              keys: [c3.concat(255), c0.concat(190), c0.concat(203), c1.concat(242), c1.concat(229),
+                     c1.concat(216)] }
+        ]
+    }
+
+    function test_smallMarquee(data) {
+        var f = smallPreview()
+        f.strip.currentIndex = data.loop ? loopChoice : 0
+        startSmall(f, 0x02)
+        for (var i = 0; i < data.ticks; ++i)
+            f.ctrl.step()
+        compare(labels(f), data.keys)
+    }
+
+    // Wave 0x06 from x0 = 10 to xEnd = 70: t = (centre x - 10) * 3 / 60.
+    // A, D: t 0, red; B: t 1, green; E: t 1.75, (0, 63, 191); C, F: t 3,
+    // red. A tick moves 16 of a channel: towards the right red gives to
+    // blue, green to red, blue to green; towards the left red gives to
+    // green, green to blue, blue to red. Alpha 255, or 135 at level 3.
+    function test_smallWave_data() {
+        return [
+            { tag: "start", ticks: 0, direct: 1, level: 7,
+              keys: [[255, 0, 0, 255], [0, 255, 0, 255], [255, 0, 0, 255], [255, 0, 0, 255],
+                     [0, 63, 191, 255], [255, 0, 0, 255]] },
+            { tag: "right, 1 tick", ticks: 1, direct: 1, level: 7,
+              keys: [[239, 0, 16, 255], [16, 239, 0, 255], [239, 0, 16, 255], [239, 0, 16, 255],
+                     [0, 79, 175, 255], [239, 0, 16, 255]] },
+            { tag: "right, 2 ticks", ticks: 2, direct: 1, level: 7,
+              keys: [[223, 0, 32, 255], [32, 223, 0, 255], [223, 0, 32, 255], [223, 0, 32, 255],
+                     [0, 95, 159, 255], [223, 0, 32, 255]] },
+            { tag: "left, 1 tick", ticks: 1, direct: 2, level: 7,
+              keys: [[239, 16, 0, 255], [0, 239, 16, 255], [239, 16, 0, 255], [239, 16, 0, 255],
+                     [0, 47, 207, 255], [239, 16, 0, 255]] },
+            { tag: "left, 2 ticks, level 3", ticks: 2, direct: 2, level: 3,
+              keys: [[223, 32, 0, 135], [0, 223, 32, 135], [223, 32, 0, 135], [223, 32, 0, 135],
+                     [0, 31, 223, 135], [223, 32, 0, 135]] }
+        ]
+    }
+
+    function test_smallWave(data) {
+        var f = smallPreview()
+        f.ctrl.directLV = data.direct
+        f.ctrl.brightnessLV = data.level
+        startSmall(f, 0x06)
+        for (var i = 0; i < data.ticks; ++i)
+            f.ctrl.step()
+        compare(labels(f), data.keys)
+    }
+
+    // Breathing: every key in the chosen (or loop) colour at alpha
+    // count * 5 * level / 7, from count 51 on (102 - count) * 5 * level / 7;
+    // count wraps at 102, which moves the loop colour on.
+    function test_smallBreathing_data() {
+        return [
+            { tag: "10 ticks", ticks: 10, level: 7, loop: false, rgba: colours[0].concat(50) },
+            { tag: "14 ticks, level 4", ticks: 14, level: 4, loop: false, rgba: colours[0].concat(40) },
+            { tag: "51 ticks, the top", ticks: 51, level: 7, loop: false, rgba: colours[0].concat(255) },
+            { tag: "70 ticks", ticks: 70, level: 7, loop: false, rgba: colours[0].concat(160) },
+            { tag: "101 ticks, LOOP", ticks: 101, level: 7, loop: true, rgba: colours[0].concat(5) },
+            { tag: "103 ticks, LOOP moved on", ticks: 103, level: 7, loop: true, rgba: colours[1].concat(5) }
+        ]
+    }
+
+    function test_smallBreathing(data) {
+        var f = smallPreview()
+        f.ctrl.brightnessLV = data.level
+        f.strip.currentIndex = data.loop ? loopChoice : 0
+        startSmall(f, 0x01)
+        for (var i = 0; i < data.ticks; ++i)
+            f.ctrl.step()
+        var all = labels(f)
+        for (var k = 0; k < all.length; ++k)
+            compare(all[k], data.rgba, fixtureKeys[k].name)
+    }
+
+    // Ripple from a press on A, centre (10, 20). Before the n-th tick the
+    // radius is 15 (n - 1); a key lights when radius >= d >= radius - 15.
+    // Distances: A 0, B 20, D 40, C 60, E sqrt(35² + 40²) = 53.2,
+    // F sqrt(60² + 40²) = 72.1. So tick 1 and 2 light A, 3 B, 4 D, 5 C and
+    // E, 6 C and F. With LOOP each lit key takes the next loop colour, keys
+    // in creation order: A 0, A 1, B 2, D 3, C 4, E 5, C 6, F 0.
+    function test_smallRipple_data() {
+        return [
+            { tag: "3 ticks", ticks: 3, loop: false, lit: { B: colours[0] }, dark: ["C", "D", "E", "F"] },
+            { tag: "4 ticks", ticks: 4, loop: false, lit: { D: colours[0] }, dark: ["C", "E", "F"] },
+            { tag: "5 ticks", ticks: 5, loop: false, lit: { C: colours[0], E: colours[0] }, dark: ["F"] },
+            { tag: "5 ticks, LOOP", ticks: 5, loop: true, lit: { C: colours[4], E: colours[5] }, dark: ["F"] },
+            { tag: "6 ticks, LOOP", ticks: 6, loop: true, lit: { C: colours[6], F: colours[0] }, dark: [] }
+        ]
+    }
+
+    function test_smallRipple(data) {
+        var f = smallPreview()
+        f.strip.currentIndex = data.loop ? loopChoice : 0
+        startSmall(f, 0x09)
+        f.ctrl.detectKeyboard(true, 4) // A
+        for (var i = 0; i < data.ticks; ++i)
+            f.ctrl.step()
+        for (var name in data.lit)
+            compare(rgba(f.key[name]), data.lit[name].concat(255), name)
+        for (var d = 0; d < data.dark.length; ++d)
+            compare(rgba(f.key[data.dark[d]]), [255, 255, 255, 0], data.dark[d])
+    }
+
+    // Light on press: the pressed key in the chosen colour at
+    // round(255 * level / 7) (182 at level 5, 109 at level 3); with LOOP in
+    // the loop colour, which then moves on.
+    function test_smallLightOnPress_data() {
+        return [
+            { tag: "E at level 5", level: 5, loop: false, presses: [8], ticks: 0,
+              lit: { E: colours[0].concat(182) } },
+            { tag: "A at level 3", level: 3, loop: false, presses: [4], ticks: 0,
+              lit: { A: colours[0].concat(109) } },
+            { tag: "LOOP: C then F", level: 7, loop: true, presses: [6, 9], ticks: 0,
+              lit: { C: colours[0].concat(255), F: colours[1].concat(255) } }
+        ]
+    }
+
+    function test_smallLightOnPress(data) {
+        var f = smallPreview()
+        f.ctrl.brightnessLV = data.level
+        f.strip.currentIndex = data.loop ? loopChoice : 0
+        startSmall(f, 0x03)
+        for (var p = 0; p < data.presses.length; ++p)
+            f.ctrl.detectKeyboard(true, data.presses[p])
+        for (var i = 0; i < data.ticks; ++i)
+            f.ctrl.step()
+        var names = ["A", "B", "C", "D", "E", "F"]
+        for (var k = 0; k < names.length; ++k) {
+            var expected = data.lit[names[k]] || [255, 255, 255, 0]
+            compare(rgba(f.key[names[k]]), expected, names[k])
+        }
+    }
+
+    // A change of speed owes no ticks from before it: three firings at speed
+    // value 7 (40 ms, one tick each) light A B C; the speed goes to 1 (10 ms)
+    // 10 ms after the last firing, and the firing 33 ms after the change
+    // runs the 3 ticks due since then: F E D. Each tick fades by 13.
+    function test_speedChangeRunsNoBurst() {
+        var f = smallPreview()
+        f.ctrl.speedLV = 7
+        startSmall(f, 0x02) // the pace starts at 1000
+        for (var i = 1; i <= 3; ++i) {
+            f.now = 1000 + 40 * i
+            f.ctrl.timerFired(0x02)
+        }
+        var c0 = colours[0]
+        compare(labels(f), [c0.concat(229), c0.concat(242), c0.concat(255), [255, 255, 255, 0],
+                            [255, 255, 255, 0], [255, 255, 255, 0]])
+        f.now = 1130
+        f.ctrl.speedLV = 1
+        f.now = 1163
+        f.ctrl.timerFired(0x02)
+        compare(labels(f), [c0.concat(190), c0.concat(203), c0.concat(216), c0.concat(255),
+                            c0.concat(242), c0.concat(229)])
+        // The next firing, one drawing later, runs the next 3: A B C again.
+        f.now = 1196
+        f.ctrl.timerFired(0x02)
+        compare(labels(f), [c0.concat(229), c0.concat(242), c0.concat(255), c0.concat(216),
+                            c0.concat(203), c0.concat(190)])
+    }
+
     function cleanup() {
         keyboardProbe.setLayoutMode(0)
         ui_View.syncFW()

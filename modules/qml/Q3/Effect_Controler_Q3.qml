@@ -115,8 +115,11 @@ Item {
     property var centreY: []
     property var palette: [] // the colour set, read from the strip's model on change
     property var sweeps: []
+    // Ticks due but not run yet, counted from lastTickAt at the current speed.
     property real dueTicks: 0
     property real lastTickAt: 0
+    // The time in milliseconds that paces the ticks.
+    property var clock: function() { return Date.now() }
 
     function zeroPicture() {
         var picture = []
@@ -354,8 +357,7 @@ Item {
         if (index < 0 || !isShown)
             return
         curTimer = timers.itemAt(code)
-        dueTicks = 0
-        lastTickAt = Date.now()
+        restartPace()
         curTimer.restart()
     }
 
@@ -417,17 +419,26 @@ Item {
         return picture
     }
 
-    // One timer fired: the ticks due since the last one, then one flush.
+    // Ticks fall due from now on, none owed from before.
+    function restartPace() {
+        dueTicks = 0
+        lastTickAt = clock()
+    }
+
+    // One timer fired: the ticks due since the last firing, then one flush.
+    // Every firing moves the pace's start, also at intervals that need no
+    // catching up, so a later change to a fast speed owes nothing from the
+    // time before it.
     function timerFired(code) {
         var ticks = 1
         var interval = tickInterval(code, speedLV)
+        var now = clock()
         if (interval > 0 && interval < frameMs) {
-            var now = Date.now()
             dueTicks += (now - lastTickAt) / interval
-            lastTickAt = now
             ticks = Math.min(Math.floor(dueTicks), maxTicksPerFrame)
             dueTicks = Math.min(dueTicks - ticks, 1)
         }
+        lastTickAt = now
         for (var i = 0; i < ticks; ++i)
             tick(code)
         flush()
@@ -843,6 +854,9 @@ Item {
     onPic_04Changed: flush()
     onPic_05Changed: flush()
     onIsShownChanged: play(isShown ? effectIndex : -1)
+    // The running timer restarts at the new interval (a Timer does that when
+    // its interval changes); the ticks count from the change.
+    onSpeedLVChanged: restartPace()
 
     Connections {
         target: colorLV ? colorLV.mdColors : null
