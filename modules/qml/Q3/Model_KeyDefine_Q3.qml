@@ -16,6 +16,10 @@ Item {
     // The key matrix always has this many slots towards the keyboard, whatever
     // a damaged definition says.
     readonly property int keyboardSlots: 128
+    // A definition may name more slots than the keyboard has, but a damaged
+    // count must not size the picture's lists: slots beyond this many are not
+    // kept.
+    readonly property int maxSlots: 256
     // The Fn key: it has no assignable function.
     readonly property int fixedSlot: 89
 
@@ -56,12 +60,17 @@ Item {
         return isNaN(slots) ? 0 : slots
     }
 
+    // At least the keyboard's slots, at most maxSlots.
+    function slotCount() {
+        return Math.min(Math.max(definedSlots(), keyboardSlots), maxSlots)
+    }
+
     function buildKeys(component) {
         if (component.status === Component.Loading)
             return
-        var slotCount = Math.max(definedSlots(), keyboardSlots)
+        var slots = slotCount()
         var keys = []
-        for (var s = 0; s < slotCount; ++s)
+        for (var s = 0; s < slots; ++s)
             keys.push(null)
         if (component.status !== Component.Ready) {
             console.log("Error loading component:", component.errorString())
@@ -70,7 +79,7 @@ Item {
             for (var k = 0; k < count && 6 * k + 7 < _HWDef.length; ++k)
                 addKey(component, k, keys)
         }
-        for (var i = 0; i < slotCount; ++i) {
+        for (var i = 0; i < slots; ++i) {
             if (keys[i] === null)
                 keys[i] = blankKey()
         }
