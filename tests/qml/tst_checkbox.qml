@@ -2,7 +2,8 @@ import QtQuick
 import QtTest
 import "qrc:/modules/qml/common"
 
-// Check box: a click inverts isSelect and reports the new value.
+// Check box: a click inverts isSelect and reports the new value; a silent box
+// plays no click sound; litWhileHovered lights the box under the pointer.
 TestCase {
     id: test
     name: "Checkbox"
@@ -52,13 +53,16 @@ TestCase {
 
     function test_checkboxClickInverts_data() {
         return [
-            { tag: "from unselected", initial: false },
-            { tag: "from selected", initial: true }
+            { tag: "from unselected", initial: false, silent: false, cues: [4, 4] },
+            { tag: "from selected", initial: true, silent: false, cues: [4, 4] },
+            { tag: "silent, from unselected", initial: false, silent: true, cues: [] },
+            { tag: "silent, from selected", initial: true, silent: true, cues: [] }
         ]
     }
 
     function test_checkboxClickInverts(data) {
-        var box = createTemporaryObject(checkboxComponent, mainIten, { isSelect: data.initial })
+        var box = createTemporaryObject(checkboxComponent, mainIten,
+                                        { isSelect: data.initial, silent: data.silent })
         var spy = createTemporaryObject(spyComponent, test, { target: box, signalName: "clicked" })
         verify(box.width > 5, "the label gives the box a width")
         mouseClick(box, 5, 10)
@@ -70,7 +74,30 @@ TestCase {
         compare(box.isSelect, data.initial)
         compare(spy.count, 2)
         compare(spy.signalArguments[1][0], data.initial)
-        compare(mainIten.cues, [4, 4], "the click sound, once a click")
+        compare(mainIten.cues, data.cues, "the click sound, once a click unless silent")
+    }
+
+    // The box picture under the pointer: lit only with litWhileHovered, and
+    // always lit while selected.
+    function test_hoverPicture_data() {
+        return [
+            { tag: "plain box", lit: false, selected: false, hovered: "CHK0" },
+            { tag: "lit while hovered", lit: true, selected: false, hovered: "CHK1" },
+            { tag: "selected, lit while hovered", lit: true, selected: true, hovered: "CHK1" }
+        ]
+    }
+
+    function test_hoverPicture(data) {
+        var box = createTemporaryObject(checkboxComponent, mainIten,
+                                        { isSelect: data.selected, litWhileHovered: data.lit })
+        var pictures = { CHK0: String(mainIten.sourceCHK0), CHK1: String(mainIten.sourceCHK1) }
+        var away = data.selected ? pictures.CHK1 : pictures.CHK0
+        mouseMove(box, box.width + 40, 10)
+        compare(String(boxOf(box).source), away)
+        mouseMove(box, 5, 10)
+        compare(String(boxOf(box).source), pictures[data.hovered])
+        mouseMove(box, box.width + 40, 10)
+        compare(String(boxOf(box).source), away)
     }
 
     function test_disabledTakesNoClicks() {

@@ -117,7 +117,15 @@ TestCase {
         return codes
     }
 
+    // The shipped hardware definition while a test damages it.
+    property string shippedDefinition: ""
+    readonly property string definitionPath: "modules/setting/HWDef.bin"
+
     function cleanup() {
+        if (shippedDefinition !== "") {
+            verify(settingsProbe.write(definitionPath, shippedDefinition))
+            shippedDefinition = ""
+        }
         if (keyboardProbe.layoutMode() !== 0) {
             keyboardProbe.setLayoutMode(0)
             ui_View.syncFW()
@@ -341,6 +349,42 @@ TestCase {
         compare(chooser.getCurIndex(), data.index)
     }
 
+    // Choosing a category empties all three choosers; the key keeps its code.
+    // Each row starts from a code that one chooser shows.
+    function test_categoryChangeClearsTheChoosers_data() {
+        return [
+            { tag: "standard key, to media", code: 61, category: 1 },
+            { tag: "standard key, keyboard again", code: 61, category: 0 },
+            { tag: "media key, to keyboard", code: 0x30E2, category: 0 },
+            { tag: "media key, to macro", code: 0x30E2, category: 2 },
+            { tag: "macro key, to media", code: 0x4005, category: 1 },
+            { tag: "macro key, to keyboard", code: 0x4005, category: 0 }
+        ]
+    }
+
+    function test_categoryChangeClearsTheChoosers(data) {
+        var t = keyPage()
+        var f4 = t.model.getKey[f4Slot]
+        f4.keyCode = data.code
+        select(f4)
+        var field = part(t.page, "_menu2_0")
+        var media = part(t.page, "_menu2_2")
+        var macros = part(t.page, "_menu2_4")
+        // What the code shows before: F4's usage 61, "MUTE" (entry 4), or
+        // the file of macro slot 5.
+        var before = [field.keycodeUSB, media.getCurIndex(), macros.getCurIndex()]
+        if (data.code === 61)
+            compare(before, [61, -1, -1])
+        else if (data.code === 0x30E2)
+            compare(before.slice(1), [4, -1])
+        else
+            compare(before.slice(1), [-1, macroFileWithSlot(5).index])
+        chooseCategory(t.page, data.category)
+        compare([field.keycodeUSB, media.getCurIndex(), macros.getCurIndex()], [-1, -1, -1])
+        compare(part(t.page, "_menu1").getCurIndex(), data.category)
+        compare(f4.keyCode, data.code)
+    }
+
     function macroFileWithSlot(slot) {
         var names = ui_View.getMacroIniNames()
         for (var i = 0; i < names.length; ++i) {
@@ -380,9 +424,27 @@ TestCase {
         ui_View.saveMacroIni(file.name, [])
     }
 
-    function test_macroFileGoneAssignsNothing() {
+    // A file removed between listing and choosing is refused: the key keeps
+    // its code, nothing is sent, and the chooser shows the key's own file
+    // again (or nothing for a key that has no macro), not the refused one.
+    function test_macroFileGoneIsRefused_data() {
+        return [
+            { tag: "standard key", macroSlot: -1 },
+            { tag: "key with a macro", macroSlot: 5 }
+        ]
+    }
+
+    function test_macroFileGoneIsRefused(data) {
         var t = keyPage()
         var f4 = t.model.getKey[f4Slot]
+        var kept = 61
+        var shown = "【 OPTIONS 】"
+        if (data.macroSlot >= 0) {
+            var own = macroFileWithSlot(data.macroSlot)
+            kept = 0x4000 | data.macroSlot // repeat 0
+            shown = own.name
+        }
+        f4.keyCode = kept
         select(f4)
         chooseCategory(t.page, 2)
         var name = ui_View.createMacroIni()
@@ -403,9 +465,46 @@ TestCase {
         list.lvItems.positionViewAtIndex(index, ListView.Beginning)
         var entry = list.lvItems.itemAtIndex(index)
         mouseClick(entry, 10, 10)
+        tryVerify(function() { return !chooser.isSelect })
+        compare(f4.keyCode, kept)
+        compare(part(chooser, "headerText").text, shown)
+        compare(chooser.getCurIndex(), data.macroSlot >= 0 ? own.index : -1)
+        compare(chooser.mdItems.count, names.length - 1, "the gone file is off the list")
         settle()
-        compare(f4.keyCode, 61)
         compare(keyboardProbe.capture(), [])
+    }
+
+    // The repeat value keeps bits 11-8 only: code = 0x4000 | (repeat & 15) << 8
+    // | slot, worked out by hand per row, and sent and stored low byte first.
+    function test_macroRepeatIsMasked_data() {
+        return [
+            { tag: "repeat 3, slot 5", repeat: 3, slot: 5, code: 0x4305, bytes: [0x05, 0x43] },
+            { tag: "repeat 15, slot 5", repeat: 15, slot: 5, code: 0x4F05, bytes: [0x05, 0x4F] },
+            { tag: "repeat 16 wraps to 0", repeat: 16, slot: 5, code: 0x4005, bytes: [0x05, 0x40] },
+            { tag: "repeat 18 keeps 2", repeat: 18, slot: 7, code: 0x4207, bytes: [0x07, 0x42] },
+            { tag: "repeat 0, slot 9", repeat: 0, slot: 9, code: 0x4009, bytes: [0x09, 0x40] }
+        ]
+    }
+
+    function test_macroRepeatIsMasked(data) {
+        var file = macroFileWithSlot(data.slot)
+        var original = ui_View.loadMacroIniConfig(file.name)
+        ui_View.setMacroIniConfig(file.name, [data.slot, data.repeat])
+        var t = keyPage()
+        var f4 = t.model.getKey[f4Slot]
+        select(f4)
+        chooseCategory(t.page, 2)
+        chooseFile(part(t.page, "_menu2_4"), file.index)
+        compare(f4.keyCode, data.code)
+        mouseClick(part(t.page, "_Apply_IMG"), 5, 5)
+        tryVerify(function() {
+            var m = keyboardProbe.keyMatrix(0)
+            return m[2 * f4Slot] === data.bytes[0] && m[2 * f4Slot + 1] === data.bytes[1]
+        })
+        compare(keyboardProbe.keyMatrix(0).slice(2 * f4Slot, 2 * f4Slot + 2), data.bytes)
+        compare(keyboardProbe.storedList(0, "keydefine0/4"),
+                [String(data.bytes[0]), String(data.bytes[1])])
+        ui_View.setMacroIniConfig(file.name, original)
     }
 
     function test_macroCodeWithoutAFileShowsThePlaceholder() {
@@ -516,18 +615,45 @@ TestCase {
         compare(keyboardProbe.keyMatrix(0).slice(0, 2), [5, 0])
     }
 
+    // Each click sends the mode byte (1 ticked, 0 not) at once and plays no
+    // sound; the reset button after it shows the probe hears click sounds.
     function test_gamingModeBoxSendsAtOnce() {
         var t = keyPage(0)
         var box = part(t.page, "_GamingMode_CHK")
+        verify(soundProbe.enabled())
+        soundProbe.clear()
         mouseClick(box, 5, 5)
-        settle()
+        tryVerify(function() { return keyboardProbe.keyboardMode() === 1 })
         verify(box.isSelect)
-        compare(keyboardProbe.keyboardMode(), 1)
         verify(part(t.page, "keyDefineMenuItem").enabled)
         mouseClick(box, 5, 5)
-        settle()
-        compare(keyboardProbe.keyboardMode(), 0)
+        tryVerify(function() { return keyboardProbe.keyboardMode() === 0 })
+        verify(!box.isSelect)
         verify(!part(t.page, "keyDefineMenuItem").enabled)
+        compare(soundProbe.started(4), 0, "the box is silent")
+        mouseClick(box, 5, 5)
+        mouseClick(part(t.page, "_Reset_IMG"), 5, 5)
+        compare(soundProbe.started(4), 1, "one click sound, the reset button's")
+    }
+
+    // The box lights under the pointer even when not ticked; its label is
+    // string 79.
+    function test_gamingModeBoxLooks() {
+        var t = keyPage(0)
+        var box = part(t.page, "_GamingMode_CHK")
+        var picture = null
+        for (var i = 0; i < box.children.length; ++i) {
+            if (box.children[i].hasOwnProperty("fillMode"))
+                picture = box.children[i]
+        }
+        verify(picture, "the box picture")
+        compare(box.chkStr, "GAMING MODE")
+        mouseMove(t.page, 10, 10)
+        compare(String(picture.source), String(t.scene.sourceCHK0))
+        mouseMove(box, 5, 5)
+        compare(String(picture.source), String(t.scene.sourceCHK1))
+        mouseMove(t.page, 10, 10)
+        compare(String(picture.source), String(t.scene.sourceCHK0))
     }
 
     // ---- a damaged definition and profile ----
@@ -586,6 +712,67 @@ TestCase {
         expected[0] = 4; expected[1] = 0
         expected[2] = 5; expected[3] = 0
         expected[4] = 6; expected[5] = 0
+        compare(keyboardProbe.keyMatrix(0), expected)
+    }
+
+    // A hardware definition whose slot count is damaged: the shipped ISO
+    // drawing plus a 106th key "Far" in slot 200 with default code 5. The
+    // picture keeps at least the keyboard's 128 slots and at most 256; the
+    // slots past 127 are blank records but the one a key owns.
+    function test_damagedSlotCount_data() {
+        return [
+            { tag: "largest count", slots: "2147483647", length: 256, farOwnsSlot: true },
+            { tag: "count beyond the cap", slots: "300", length: 256, farOwnsSlot: true },
+            { tag: "count at the cap", slots: "256", length: 256, farOwnsSlot: true },
+            { tag: "count just over the far slot", slots: "201", length: 201, farOwnsSlot: true },
+            { tag: "count above the keyboard's", slots: "130", length: 130, farOwnsSlot: false },
+            { tag: "count below the keyboard's", slots: "100", length: 128, farOwnsSlot: false },
+            { tag: "count not a number", slots: "many", length: 128, farOwnsSlot: false }
+        ]
+    }
+
+    function test_damagedSlotCount(data) {
+        var stored = []
+        for (var i = 0; i < 128; ++i)
+            stored.push(keyboardProbe.storedList(0, "keydefine0/" + i))
+        var shipped = settingsProbe.read(definitionPath)
+        var group = "[0]\ntotal_HW=105\ntotal_FW=128\n"
+        verify(shipped.indexOf(group) >= 0, "the shipped ISO group")
+        shippedDefinition = shipped
+        verify(settingsProbe.write(definitionPath, shipped.replace(group,
+            "[0]\ntotal_HW=106\ntotal_FW=" + data.slots + "\n106=700, 10, 1, Far, 200, 5\n")))
+
+        var t = keyPage() // the key page is built by its first showing
+        compare(t.model.getKey.length, data.length)
+        var drawn = 0
+        for (var s = 0; s < 128; ++s) {
+            if (t.model.getKey[s].matrix === s)
+                ++drawn
+        }
+        compare(drawn, 105)
+        var far = part(t.model, "key105")
+        compare([far.name, far.matrix, far.keyCode_Default, far.keyCode], ["Far", 200, 5, 5])
+        compare(far.enabled, data.farOwnsSlot)
+        for (s = 128; s < data.length; ++s) {
+            var key = t.model.getKey[s]
+            if (s === 200)
+                verify(key === far, "slot 200 holds the far key")
+            else
+                compare([key.matrix, key.keyCode, key.keyCode_Default], [-1, 0, 0], "slot " + s)
+        }
+
+        // Apply sends the keyboard's 128 slots as the profile stores them.
+        var expected = []
+        for (s = 0; s < 128; ++s)
+            expected.push(parseInt(stored[s][0]), parseInt(stored[s][1]))
+        var cleared = []
+        for (s = 0; s < 256; ++s)
+            cleared.push(0)
+        keyboardProbe.setKeyMatrix(0, cleared)
+        mouseClick(part(t.page, "_Apply_IMG"), 5, 5)
+        tryVerify(function() {
+            return JSON.stringify(keyboardProbe.keyMatrix(0)) === JSON.stringify(expected)
+        })
         compare(keyboardProbe.keyMatrix(0), expected)
     }
 

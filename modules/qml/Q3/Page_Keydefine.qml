@@ -17,8 +17,13 @@ Item {
     readonly property int standardKeys: 0x0
     readonly property int mediaKeys: 0x3
     readonly property int macroKeys: 0x4
+    readonly property int macroRepeatShift: 8
     readonly property int macroRepeatMask: 0x0F00
     readonly property int lowByte: 0xFF
+
+    // Keyboard modes the gaming-mode box sends.
+    readonly property int normalMode: 0
+    readonly property int gamingMode: 1
 
     // Category list entries.
     readonly property int keyboardEntry: 0
@@ -150,18 +155,35 @@ Item {
         _menu2_0.setKeycodeUSB(dragged.keyCode_Default & lowByte)
     }
 
+    // The macro code of a slot and repeat value.
+    function macroCode(slot, repeat) {
+        return (macroKeys << categoryShift) | ((repeat << macroRepeatShift) & macroRepeatMask)
+                | (slot & lowByte)
+    }
+
+    // A file without a usable configuration (gone since the list was read) is
+    // refused: the key keeps its code and the chooser shows that code's file
+    // again, from a list read afresh.
     function chooseMacro(index) {
         if (index < 0)
             return
         var name = md_menu2_4.get(index).textX
         var config = ui_View.loadMacroIniConfig(name)
-        if (config.length < 2 || parseInt(config[0]) < 0)
+        if (config.length < 2 || isNaN(parseInt(config[0])) || parseInt(config[0]) < 0) {
+            showCurrentMacro()
             return
+        }
         var slot = parseInt(config[0])
-        var repeat = parseInt(config[1])
+        var repeat = parseInt(config[1]) || 0
         ui_View.setMacroIniConfig(name, config)
         ui_View.ui_10H_SetMacroKey(slot, name)
-        assign((macroKeys << categoryShift) | ((repeat << 8) & macroRepeatMask) | (slot & lowByte))
+        assign(macroCode(slot, repeat))
+    }
+
+    function showCurrentMacro() {
+        refreshMacroFiles()
+        var code = currentKey ? currentKey.keyCode : 0
+        _menu2_4.setCurIndex(category(code) === macroKeys ? macroIndexOf(code) : -1)
     }
 
     function resetKey() {
@@ -310,41 +332,20 @@ Item {
         }
     }
 
-    // The gaming-mode box: it plays no click sound.
-    Item {
+    // The gaming-mode box: silent, lit while hovered; a click sends the mode
+    // at once.
+    Checkbox {
         id: _GamingMode_CHK
         objectName: "_GamingMode_CHK"
-        property bool isSelect: _Page_Keydefine.isGameMode
         x: 55
         y: 305
-        width: _chkBox.width + 5 + _chkLabel.width
-        height: _chkBox.height
-
-        Image {
-            id: _chkBox
-            source: (_GamingMode_CHK.isSelect || _chkArea.containsMouse) ? mainIten.sourceCHK1
-                                                                         : mainIten.sourceCHK0
-        }
-
-        Text {
-            id: _chkLabel
-            x: _chkBox.width + 5
-            anchors.verticalCenter: _chkBox.verticalCenter
-            text: mainIten.globalString(79, "GAMING MODE")
-            font.bold: true
-            font.family: mainIten.globalSetting_fontFamily
-            font.pixelSize: mainIten.globalSetting_size
-            color: mainIten.globalSetting_color
-        }
-
-        MouseArea {
-            id: _chkArea
-            anchors.fill: parent
-            hoverEnabled: true
-            onClicked: {
-                _GamingMode_CHK.isSelect = !_GamingMode_CHK.isSelect
-                ui_View.ui_02H_SetKeyboardMode(_GamingMode_CHK.isSelect ? 1 : 0)
-            }
+        isSelect: _Page_Keydefine.isGameMode
+        chkStr: mainIten.globalString(79, "GAMING MODE")
+        silent: true
+        litWhileHovered: true
+        onClicked: function(select) {
+            ui_View.ui_02H_SetKeyboardMode(select ? _Page_Keydefine.gamingMode
+                                                   : _Page_Keydefine.normalMode)
         }
     }
 }

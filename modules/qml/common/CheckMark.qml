@@ -2,12 +2,16 @@ import QtQuick
 
 // Box picture with a label, the common part of Checkbox and RadioButton: the
 // box shows sourceCHK1 while isSelect, the label sits 5 pixels to its right.
-// A click plays the click sound and emits activated; what it means is left
-// to the control built on it. `hovered` tells whether the pointer is over it.
+// A click plays the click sound (none while `silent`) and emits activated;
+// what it means is left to the control built on it. `hovered` tells whether
+// the pointer is over it; with `litWhileHovered` the box shows sourceCHK1
+// then as well.
 Item {
     id: checkMark
     property bool isSelect: false
     property string chkStr: ""
+    property bool silent: false
+    property bool litWhileHovered: false
     readonly property bool hovered: mouseArea.containsMouse
     signal activated
 
@@ -17,7 +21,8 @@ Item {
 
     Image {
         id: box
-        source: checkMark.isSelect ? mainIten.sourceCHK1 : mainIten.sourceCHK0
+        source: (checkMark.isSelect || (checkMark.litWhileHovered && checkMark.hovered))
+                ? mainIten.sourceCHK1 : mainIten.sourceCHK0
     }
 
     Text {
@@ -36,7 +41,8 @@ Item {
         anchors.fill: parent
         hoverEnabled: true
         onClicked: {
-            mainIten.playMedia(0x04)
+            if (!checkMark.silent)
+                mainIten.playMedia(0x04)
             checkMark.activated()
         }
     }

@@ -1,6 +1,8 @@
 import QtQuick
 
 // Check box with a label; a click inverts isSelect and reports the new value.
+// `silent` drops the click sound, `litWhileHovered` lights the box under the
+// pointer.
 CheckMark {
     id: checkbox
     signal clicked(bool select)
