@@ -85,6 +85,7 @@ public slots:
     void renameMacroIniFile(QVariant oldName, QVariant newName);
     QString getCustomFilePath();
     QVariantMap chkLanguages();
+    QVariantMap chkValidLanguages();
     QStringList getGlobalStrings(QString langCode);
     void initMacroIni(uchar maxMacro);
     QVariant createMacroIni();

@@ -45,9 +45,15 @@ QString myQQuickView::getCustomFilePath()
     return QString();
 }
 
-// Only packs that pass their check are offered: choosing one of them never
-// stops the keyboard's traffic.
+// Every installed pack: the stored language choice is a place in this list.
 QVariantMap myQQuickView::chkLanguages()
+{
+    return LanguagePacks().list();
+}
+
+// The packs that pass their check, the ones the scene offers: choosing one of
+// them never stops the keyboard's traffic.
+QVariantMap myQQuickView::chkValidLanguages()
 {
     return LanguagePacks().validList();
 }

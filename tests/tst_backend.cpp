@@ -518,6 +518,27 @@ private slots:
         QCOMPARE(rig.commandsSent().last(), hex("00 21 01 00 00 00 55 AA 00"));
     }
 
+    // The stored language choice is a place in the list of every installed
+    // pack; a pack that fails its check stays in that list and is left out
+    // of the offered one only.
+    void languageListsWithABrokenPack()
+    {
+        BackendRig rig;
+        rig.writeFile("modules/i18n/lang_031224.ini",
+                      "[font]\nfamily=Arial\ntotal=1\ncs=0\n[strings]\n1=EDITED\n");
+        const QStringList shipped{"CHINESE (Simp)", "CHINESE (Trad)", "ENGLISH",
+                                  "FRENCH",         "GERMAN",         "ITALIAN",
+                                  "JAPANESE",       "KOREAN",         "PORTUGUESE (BRAZIL)",
+                                  "RUSSIAN",        "SPANISH"};
+        QStringList installed = shipped;
+        installed.insert(3, "ENGLISH (UNITEDKINGDOM)");
+        QCOMPARE(rig.view->chkLanguages().keys(), installed);
+        QCOMPARE(rig.view->chkLanguages().value("ENGLISH (UNITEDKINGDOM)").toString(),
+                 QString("031224"));
+        QCOMPARE(rig.view->chkValidLanguages().keys(), shipped);
+        QCOMPARE(rig.view->chkValidLanguages().value("GERMAN").toString(), QString("042000"));
+    }
+
     void customBackgroundChooser()
     {
         BackendRig rig;

@@ -252,8 +252,7 @@ TestCase {
         compare(picked.count, 1)
     }
 
-    // The rows show every colour except one they made themselves; a number
-    // being typed is not overwritten.
+    // The rows show every colour except one they made themselves.
     function test_setRGBAndTheRows_data() {
         return [
             { tag: "from the owner", source: 0, rows: ["1", "2", "3"] },
@@ -272,16 +271,52 @@ TestCase {
         compare(picked.count, 0, "setRGB is not a change by the user")
     }
 
-    function test_setRGBLeavesATypedNumber() {
+    // A number being typed was meant for the colour current while it was
+    // typed: a colour made current from elsewhere replaces it in the row,
+    // and a later commit takes the new colour as it is.
+    function test_outsideChangeReplacesATypedNumber_data() {
+        return [
+            { tag: "from the owner", source: 0 },
+            { tag: "from a strip", source: 3 }
+        ]
+    }
+
+    function test_outsideChangeReplacesATypedNumber(data) {
         var picker = createPicker()
         var field = part(picker, "rowR").field
         field.forceActiveFocus()
         field.selectAll()
         keyClick("5")
-        picker.setRGB(3, 1, 2, 3)
         compare(field.text, "5")
+        picker.setRGB(data.source, 1, 2, 3)
+        compare(rowTexts(picker), ["1", "2", "3"])
+        var picked = spy(picker, "colorPicked")
         picker.commitInput()
-        compare(rgb(picker), [5, 2, 3])
+        compare(rgb(picker), [1, 2, 3])
+        compare(picked.count, 1)
+        compare(argumentsOf(picked, 0), [2, 1, 2, 3])
+    }
+
+    // Pressing the bar while a number is being typed: the number is
+    // committed first, for the colour it was typed for, then the bar's colour
+    // follows. x 60 on the bar: t = 5.0526, band 5: (13, 0, 255).
+    function test_barPressCommitsTheTypedNumberFirst() {
+        var picker = createPicker()
+        picker.setRGB(0, 100, 100, 100)
+        var field = part(picker, "rowG").field
+        field.forceActiveFocus()
+        field.selectAll()
+        keyClick("4")
+        keyClick("2")
+        var picked = spy(picker, "colorPicked")
+        mousePress(part(picker, "bar"), 60, 10)
+        mouseRelease(part(picker, "bar"), 60, 10)
+        compare(picked.count, 2)
+        compare(argumentsOf(picked, 0), [2, 100, 42, 100])
+        compare(argumentsOf(picked, 1), [1, 13, 0, 255])
+        compare(rgb(picker), [13, 0, 255])
+        compare(rowTexts(picker), ["13", "0", "255"])
+        verify(!field.activeFocus)
     }
 
     function test_setRGBClampsAndRounds() {
@@ -396,6 +431,87 @@ TestCase {
         strip.currentIndex = 2
         mouseMove(loop, 5, 5)
         tryVerify(function() { return loop.isSelect })
+    }
+
+    // A strip and a picker wired as their owners wire them: the picker edits
+    // the strip's current swatch. A swatch clicked while a number is being
+    // typed takes the focus, so the number lands in the swatch it was typed
+    // for and the rows then show the clicked swatch.
+    Component {
+        id: pairComponent
+        Item {
+            property alias strip: pairStrip
+            property alias picker: pairPicker
+            ColorStrip {
+                id: pairStrip
+                x: 20
+                y: 120
+                currentIndex: 1
+                mdColors: ListModel {
+                    ListElement { clrR: 255; clrG: 0; clrB: 0 }
+                    ListElement { clrR: 0; clrG: 255; clrB: 0 }
+                    ListElement { clrR: 255; clrG: 255; clrB: 0 }
+                    ListElement { clrR: 0; clrG: 0; clrB: 255 }
+                    ListElement { clrR: 0; clrG: 255; clrB: 255 }
+                    ListElement { clrR: 255; clrG: 0; clrB: 255 }
+                    ListElement { clrR: 10; clrG: 20; clrB: 30 }
+                }
+                onIndexClicked: function(index) {
+                    if (index < loopIndex) {
+                        var c = mdColors.get(index)
+                        pairPicker.setRGB(pairPicker.sourceStrip, c.clrR, c.clrG, c.clrB)
+                    }
+                }
+            }
+            ColorPicker {
+                id: pairPicker
+                x: 20
+                y: 20
+                onColorPicked: function(source, r, g, b) {
+                    if (pairStrip.currentIndex < pairStrip.loopIndex)
+                        pairStrip.mdColors.set(pairStrip.currentIndex, { clrR: r, clrG: g, clrB: b })
+                }
+            }
+            Component.onCompleted: pairPicker.setRGB(pairPicker.sourceStrip, 0, 255, 0)
+        }
+    }
+
+    function swatchColours(strip) {
+        var colours = []
+        for (var i = 0; i < strip.mdColors.count; ++i) {
+            var c = strip.mdColors.get(i)
+            colours.push([c.clrR, c.clrG, c.clrB])
+        }
+        return colours
+    }
+
+    // Green swatch 1 is current; "77" is typed into the red row, then a
+    // target is clicked and the owner commits (as its apply does).
+    function test_typedNumberStaysWithItsSwatch_data() {
+        return [
+            { tag: "another swatch", click: "swatch4", current: 4, rows: ["0", "255", "255"],
+              colours: [[255, 0, 0], [77, 255, 0], [255, 255, 0], [0, 0, 255], [0, 255, 255],
+                        [255, 0, 255], [10, 20, 30]] },
+            { tag: "the LOOP box", click: "loop", current: 7, rows: ["77", "255", "0"],
+              colours: [[255, 0, 0], [77, 255, 0], [255, 255, 0], [0, 0, 255], [0, 255, 255],
+                        [255, 0, 255], [10, 20, 30]] }
+        ]
+    }
+
+    function test_typedNumberStaysWithItsSwatch(data) {
+        var pair = createTemporaryObject(pairComponent, mainIten)
+        verify(pair)
+        tryVerify(function() { return part(pair.picker, "bar").width === 96 })
+        var field = part(pair.picker, "rowR").field
+        field.forceActiveFocus()
+        field.selectAll()
+        keyClick("7")
+        keyClick("7")
+        mouseClick(part(pair.strip, data.click), 5, 5)
+        pair.picker.commitInput()
+        compare(pair.strip.currentIndex, data.current)
+        compare(swatchColours(pair.strip), data.colours)
+        compare(rowTexts(pair.picker), data.rows)
     }
 
     function test_stripWithoutLoop() {

@@ -19,6 +19,10 @@ TestCase {
     readonly property var builtInSwatches: [0, 255, 255, 255, 200, 150, 255, 180, 0, 200, 200, 100,
         200, 170, 255, 255, 180, 180, 160, 190, 160]
     readonly property string builtInUrl: "https://q3config.github.io/"
+    // Every shipped pack's name in the order of the language list (sorted by
+    // character codes); the settings file stores a place in this list.
+    readonly property var installedLanguages: ["CHINESE (Simp)", "CHINESE (Trad)", "ENGLISH", "FRENCH",
+        "GERMAN", "ITALIAN", "JAPANESE", "KOREAN", "PORTUGUESE (BRAZIL)", "RUSSIAN", "SPANISH"]
 
     Component {
         id: sceneComponent
@@ -404,6 +408,47 @@ TestCase {
         }
     }
 
+    // The stored language is a place in the list of every installed pack: a
+    // pack that fails its check is not offered, but the stored choice goes on
+    // naming the same pack, and apply writes it back unchanged. German is 4
+    // in that list, whichever packs pass.
+    function test_storedLanguageKeepsItsPack_data() {
+        return [
+            { tag: "every pack passes", broken: "", key: "TASTE", offered: 11 },
+            { tag: "a pack before it broken", broken: "025044", key: "TASTE", offered: 10 },
+            { tag: "a pack after it broken", broken: "111000", key: "TASTE", offered: 10 },
+            { tag: "its own pack broken", broken: "042000", key: "KEY", offered: 10 }
+        ]
+    }
+
+    function test_storedLanguageKeepsItsPack(data) {
+        var german = installedLanguages.indexOf("GERMAN")
+        compare(german, 4)
+        var pack = "modules/i18n/lang_" + data.broken + ".ini"
+        var text = data.broken !== "" ? settingsProbe.read(pack) : ""
+        try {
+            if (data.broken !== "")
+                verify(settingsProbe.write(pack, text.replace(/\n2=([^\n]*)/, "\n2=$1X")))
+            var sane = saneList(german)
+            var t = settingsPage(sane)
+            compare(part(t.page, "_language").mdItems.count, data.offered)
+            compare(t.scene.globalSetting_stringList[74], data.key)
+            var list = part(t.page, "_language")
+            compare(list.getCurIndex() >= 0 ? modelTexts(list.mdItems)[list.getCurIndex()] : "",
+                    data.key === "TASTE" ? "GERMAN" : "")
+            clickCentre(part(part(t.page, "resetApplyPair"), "_Apply_IMG"))
+            waitForStored(strings(sane))
+            if (data.broken !== "")
+                verify(settingsProbe.write(pack, text))
+            // Repaired, the pack is back and the stored choice shows it.
+            var again = settingsPage()
+            compare(again.scene.globalSetting_stringList[74], "TASTE")
+        } finally {
+            if (data.broken !== "")
+                settingsProbe.write(pack, text)
+        }
+    }
+
     // ---- background picture ----
 
     function test_backgroundPicture() {
@@ -608,6 +653,148 @@ TestCase {
         verify(part(t.scene, "upItem").isGlobalSettingSelect, "the panel stays open")
     }
 
+    // A background picture that the factory file names and that is already
+    // shown stays shown after a reset.
+    function test_resetToThePictureShown() {
+        var path = pictureFiles.write("factory picture.png", 40, 30)
+        verify(path !== "")
+        var url = "file:" + path
+        settingsProbe.setFactoryEntry(5, true)
+        settingsProbe.setFactoryEntry(6, url)
+        ui_View.resetApconfig()
+        var t = settingsPage()
+        verify(t.scene.isCustomBackground, "shown at the start")
+        clickCentre(part(part(t.page, "resetApplyPair"), "_Reset_IMG"))
+        settle(t.page)
+        tryCompare(t.scene, "isCustomBackground", true)
+        compare(t.page.sourceCustomBackground, url)
+        compare(part(part(t.page, "_background"), "state").text, "【 ON 】")
+        var shown = part(part(t.scene, "envItem"), "background")
+        tryCompare(shown, "status", Image.Ready)
+        compare([shown.implicitWidth, shown.implicitHeight], [40, 30])
+        compare(t.page.settingsList().slice(5, 7), [true, url])
+    }
+
+    // A number typed into a colour row belongs to the swatch that was current
+    // while it was typed, whatever is clicked next with the mouse (which
+    // takes no focus from the row by itself). From the sane list: swatch 3
+    // (100, 110, 120) is current and "99" is typed into its green row.
+    function test_typedNumberStaysWithItsSwatch_data() {
+        return [
+            { tag: "another swatch clicked, then apply", click: "swatch5",
+              set: { 18: 99, 29: 5 }, colour: [160, 170, 180], rows: ["160", "170", "180"] },
+            { tag: "the bar pressed, then apply", bar: 60,
+              set: { 17: 13, 18: 0, 19: 255 }, colour: [13, 0, 255], rows: ["13", "0", "255"] }
+        ]
+    }
+
+    function test_typedNumberStaysWithItsSwatch(data) {
+        var sane = saneList(installedLanguages.indexOf("GERMAN"))
+        var t = settingsPage(sane)
+        var palette = part(t.page, "_Palette")
+        var field = part(palette, "rowG").field
+        compare(field.text, "110")
+        field.forceActiveFocus()
+        field.selectAll()
+        keyClick("9")
+        keyClick("9")
+        if (data.click) {
+            clickCentre(part(part(t.page, "_PaletteIndex"), data.click))
+        } else {
+            mousePress(part(palette, "bar"), data.bar, 10)
+            mouseRelease(part(palette, "bar"), data.bar, 10)
+        }
+        compare(["rowR", "rowG", "rowB"].map(function(name) { return part(palette, name).field.text }),
+                data.rows)
+        clickCentre(part(part(t.page, "resetApplyPair"), "_Apply_IMG"))
+        var expected = sane.slice()
+        for (var k in data.set)
+            expected[k] = data.set[k]
+        waitForStored(strings(expected))
+        compare(rgbOf(t.scene.globalSetting_color), data.colour)
+    }
+
+    // Every choice takes effect at once but reaches the settings file only
+    // on apply, which then stores the sane list with that choice's entries
+    // changed. The sane list: skin 2, sound off, animations off, German (4),
+    // no background, larger text, swatch 3 (100, 110, 120), brightness 4.
+    function test_choiceWaitsForApply_data() {
+        return [
+            { tag: "skin", choice: "skin", set: { 1: 1 } },
+            { tag: "sound", choice: "sound", set: { 2: 0 } },
+            { tag: "animations", choice: "animations", set: { 3: 0 } },
+            { tag: "language", choice: "language", set: { 4: 3 } }, // FRENCH
+            { tag: "background", choice: "background", set: { 5: true } },
+            { tag: "text size", choice: "size", set: { 7: 0 } },
+            { tag: "colour swatch", choice: "swatch", set: { 29: 6 } },
+            { tag: "colour bar", choice: "bar", set: { 17: 13, 18: 0, 19: 255 } }, // x 60
+            { tag: "colour row", choice: "row", set: { 19: 64 } },
+            { tag: "brightness", choice: "brightness", set: { 30: 6 } }
+        ]
+    }
+
+    function makeChoice(t, choice) {
+        var box = part(t.page, "_textSettingBox")
+        var palette = part(box, "_Palette")
+        if (choice === "skin")
+            choose(part(t.page, "_skin"), 0)
+        else if (choice === "sound")
+            choose(part(t.page, "_sound"), 0)
+        else if (choice === "animations")
+            choose(part(t.page, "_animated"), 0)
+        else if (choice === "language")
+            choose(part(t.page, "_language"), languageIndex(t.page, "FRENCH"))
+        else if (choice === "background") {
+            dialogProbe.answer(pictureFiles.write("choice.png", 20, 10))
+            clickCentre(part(t.page, "_background"))
+            settle(t.page)
+            verify(t.scene.isCustomBackground)
+        } else if (choice === "size")
+            clickCentre(part(box, "size11"))
+        else if (choice === "swatch")
+            clickCentre(part(part(box, "_PaletteIndex"), "swatch6"))
+        else if (choice === "bar") {
+            mousePress(part(palette, "bar"), 60, 10)
+            mouseRelease(part(palette, "bar"), 60, 10)
+        } else if (choice === "row") {
+            var field = part(palette, "rowB").field
+            field.forceActiveFocus()
+            field.selectAll()
+            keyClick("6")
+            keyClick("4")
+            keyClick(Qt.Key_Return)
+        } else if (choice === "brightness") {
+            var strip = part(part(box, "_brightness"), "segmentArea")
+            mousePress(strip, 120, 10)
+            mouseRelease(strip, 120, 10)
+        }
+    }
+
+    function test_choiceWaitsForApply(data) {
+        var sane = saneList(installedLanguages.indexOf("GERMAN"))
+        var t = settingsPage(sane)
+        var settingsFile = "modules/setting/apConfig.bin"
+        var before = settingsProbe.read(settingsFile)
+        verify(before.indexOf("\n4=4\n") > 0, before)
+        var shown = strings(t.page.settingsList())
+        makeChoice(t, data.choice)
+        var expected = sane.slice()
+        for (var k in data.set)
+            expected[k] = data.set[k]
+        if (data.choice === "background")
+            expected[6] = t.page.sourceCustomBackground
+        compare(strings(t.page.settingsList()), strings(expected), "the page shows the choice")
+        verify(JSON.stringify(shown) !== JSON.stringify(strings(expected)))
+        wait(50)
+        compare(settingsProbe.read(settingsFile), before, "nothing stored before apply")
+        clickCentre(part(part(t.page, "resetApplyPair"), "_Apply_IMG"))
+        compare(storedEntries(), strings(expected))
+        var lines = settingsProbe.read(settingsFile).split("\n")
+        verify(lines.indexOf("total=32") >= 0)
+        for (k in data.set)
+            verify(lines.indexOf(k + "=" + data.set[k]) >= 0, k + "=" + data.set[k])
+    }
+
     // ---- bad settings files ----
 
     // A sane list with a value other than the factory one in every entry.
@@ -626,7 +813,7 @@ TestCase {
             { tag: "skin as text", set: { 1: "two" }, expect: { 1: 1 } },
             { tag: "sound 5", set: { 2: 5 }, expect: { 2: 0 } },
             { tag: "animations -1", set: { 3: -1 }, expect: { 3: 0 } },
-            { tag: "language beyond the list", set: { 4: 99 }, expect: { 4: -1 } },
+            { tag: "language beyond the list is kept as read", set: { 4: 99 }, expect: { 4: 99 } },
             { tag: "language -1", set: { 4: -1 }, expect: { 4: -1 } },
             { tag: "background on without a picture", set: { 5: true }, expect: { 5: false } },
             { tag: "background picture that is gone", set: { 5: true, 6: "file:/nonexistent/gone.png" },
@@ -668,6 +855,6 @@ TestCase {
         compare(t.scene.globalSetting_size, expected[7] === 1 ? 12 : 11)
         compare(t.scene.skin_No, expected[1])
         compare(t.scene.globalSetting_url, expected[31])
-        compare(t.scene.globalSetting_stringList[74], expected[4] === -1 ? "KEY" : "TASTE")
+        compare(t.scene.globalSetting_stringList[74], expected[4] === sane[4] ? "TASTE" : "KEY")
     }
 }

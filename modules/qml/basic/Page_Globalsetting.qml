@@ -30,6 +30,10 @@ Item {
     property bool isSkinShow: true
     // Code of the language pack in use, "" for the built-in table.
     property string languageCode: ""
+    // The language entry to store: the place of the chosen pack in the list
+    // of every installed pack, or the entry as read while no language was
+    // chosen (also one whose pack cannot be offered now); -1 for none.
+    property var storedLanguage: -1
 
     readonly property var builtInStrings: [
         "Arial", "OPTIONS", "LOOP", "SPEED", "BRIGHTNESS", "DIRECTION", "PAINTING", "EFFECTS",
@@ -72,7 +76,8 @@ Item {
     // Applies a settings list entry by entry: an entry that is missing or out
     // of its range gets its built-in value and the others still apply.
     function applySettings(a) {
-        var skin = SettingsList.whole(a, SettingsList.posSkin)
+        var at = SettingsList.positions
+        var skin = SettingsList.whole(a, at.skin)
         setSkin(isSkinShow && skin >= 1 && skin <= md_skin.count ? skin : 1)
 
         var sound = SettingsList.sound(a)
@@ -84,43 +89,48 @@ Item {
         _AnimationSpeed = SettingsList.speedFor(animations)
 
         initLanguage()
-        setLanguage(SettingsList.whole(a, SettingsList.posLanguage))
+        storedLanguage = at.language < a.length ? a[at.language] : -1
+        setLanguage(entryOfPack(SettingsList.whole(a, at.language)))
 
-        setBackground(String(a[SettingsList.posBackgroundOn]) === "true"
-                      && SettingsList.posBackground < a.length
-                      ? String(a[SettingsList.posBackground]) : "")
+        setBackground(String(a[at.backgroundOn]) === "true" && at.background < a.length
+                      ? String(a[at.background]) : "")
 
-        _Size = SettingsList.choice(a, SettingsList.posTextSize, 2, 0) === 1 ? sizeLarger
-                                                                              : sizeNormal
+        _Size = SettingsList.choice(a, at.textSize, 2, 0) === 1 ? sizeLarger : sizeNormal
 
         for (var k = 0; k < md_textColors.count; ++k) {
-            var p = SettingsList.posSwatches + 3 * k
             md_textColors.set(k, {
-                clrR: SettingsList.clamped(a, p, 0, 255, builtInSwatches[k][0]),
-                clrG: SettingsList.clamped(a, p + 1, 0, 255, builtInSwatches[k][1]),
-                clrB: SettingsList.clamped(a, p + 2, 0, 255, builtInSwatches[k][2])
+                clrR: SettingsList.clamped(a, SettingsList.swatchAt(k, 0), 0, 255, builtInSwatches[k][0]),
+                clrG: SettingsList.clamped(a, SettingsList.swatchAt(k, 1), 0, 255, builtInSwatches[k][1]),
+                clrB: SettingsList.clamped(a, SettingsList.swatchAt(k, 2), 0, 255, builtInSwatches[k][2])
             })
         }
-        chooseSwatch(SettingsList.choice(a, SettingsList.posChosenSwatch, md_textColors.count, 0))
-        setBrightness(SettingsList.clamped(a, SettingsList.posBrightness, 0, maxBrightness,
-                                           maxBrightness))
+        chooseSwatch(SettingsList.choice(a, at.chosenSwatch, md_textColors.count, 0))
+        setBrightness(SettingsList.clamped(a, at.brightness, 0, maxBrightness, maxBrightness))
 
-        var url = SettingsList.posUrl < a.length ? String(a[SettingsList.posUrl]) : ""
+        var url = at.url < a.length ? String(a[at.url]) : ""
         _Url = url !== "" ? url : SettingsList.builtInUrl
     }
 
     // The settings list of what the page shows.
     function settingsList() {
-        var a = [SettingsList.version, skin_No, _sound.getCurIndex(), _animated.getCurIndex(),
-                 _language.getCurIndex(), isCustomBackground,
-                 isCustomBackground ? sourceCustomBackground : "",
-                 _Size === sizeLarger ? 1 : 0]
+        var swatches = []
         for (var k = 0; k < md_textColors.count; ++k) {
             var c = md_textColors.get(k)
-            a.push(c.clrR, c.clrG, c.clrB)
+            swatches.push([c.clrR, c.clrG, c.clrB])
         }
-        a.push(_PaletteIndex.currentIndex, _brightness.currentIndex, _Url)
-        return a
+        return SettingsList.compose({
+            skin: skin_No,
+            sound: _sound.getCurIndex(),
+            animations: _animated.getCurIndex(),
+            language: storedLanguage,
+            backgroundOn: isCustomBackground,
+            background: isCustomBackground ? sourceCustomBackground : "",
+            textSize: _Size === sizeLarger ? 1 : 0,
+            swatches: swatches,
+            chosenSwatch: _PaletteIndex.currentIndex,
+            brightness: _brightness.currentIndex,
+            url: _Url
+        })
     }
 
     function apply() {
@@ -156,14 +166,31 @@ Item {
     }
 
     // One entry per language pack that passes its check, in the order of
-    // the names.
+    // the names. Each keeps its place in the list of every installed pack
+    // (`packIndex`), which is what the settings file stores: a pack that
+    // fails its check is left out of the offer but not out of the count, so
+    // a stored choice goes on naming the same pack.
     function initLanguage() {
-        var map = ui_View.chkLanguages()
-        var names = Object.keys(map).sort()
+        var installed = ui_View.chkLanguages()
+        var offered = ui_View.chkValidLanguages()
+        var names = Object.keys(installed).sort()
         md_language.clear()
-        for (var i = 0; i < names.length; ++i)
-            md_language.append({ textX: names[i], code: String(map[names[i]]), textR: "" })
+        for (var i = 0; i < names.length; ++i) {
+            var code = String(installed[names[i]])
+            if (offered[names[i]] !== undefined && String(offered[names[i]]) === code)
+                md_language.append({ textX: names[i], code: code, textR: "", packIndex: i })
+        }
         showLanguage()
+    }
+
+    // The list entry of the pack at `packIndex` among all installed packs;
+    // -1 when that pack is not offered.
+    function entryOfPack(packIndex) {
+        for (var i = 0; i < md_language.count; ++i) {
+            if (md_language.get(i).packIndex === packIndex)
+                return i
+        }
+        return -1
     }
 
     function languageIndex(code) {
@@ -198,20 +225,23 @@ Item {
     // the language stays.
     function chooseLanguage(uiIndex) {
         var entry = md_language.get(uiIndex)
-        var map = ui_View.chkLanguages()
+        var map = ui_View.chkValidLanguages()
         if (map[entry.textX] === undefined || String(map[entry.textX]) !== entry.code) {
             initLanguage()
             return
         }
-        setLanguage(uiIndex)
+        if (setLanguage(uiIndex))
+            storedLanguage = entry.packIndex
     }
 
     // Background picture: `url` is taken once it has loaded as a picture of
     // acceptable size; until then, and when it fails, the skin background
-    // shows and the toggle is off.
+    // shows and the toggle is off. The probe loads it afresh even when it
+    // holds that picture already, so its status always reports back.
     function setBackground(url) {
         isCustomBackground = false
         sourceCustomBackground = url
+        _backgroundProbe.source = ""
         _backgroundProbe.source = url
     }
 

@@ -4,17 +4,51 @@
 .pragma library
 
 var version = 1
-var posSkin = 1
-var posSound = 2
-var posAnimations = 3
-var posLanguage = 4
-var posBackgroundOn = 5
-var posBackground = 6
-var posTextSize = 7
-var posSwatches = 8
-var posChosenSwatch = 29
-var posBrightness = 30
-var posUrl = 31
+
+// Where each setting lies in the stored list: the one layout that reading
+// (the functions below, the settings page) and writing (compose) share.
+// `swatches` is the first of seven colours of three entries each (red,
+// green, blue).
+var positions = {
+    version: 0,
+    skin: 1,
+    sound: 2,
+    animations: 3,
+    language: 4,
+    backgroundOn: 5,
+    background: 6,
+    textSize: 7,
+    swatches: 8,
+    chosenSwatch: 29,
+    brightness: 30,
+    url: 31
+}
+var swatchCount = 7
+var channels = 3
+var entryCount = 32
+
+// Position of channel `c` (0 red, 1 green, 2 blue) of swatch `k`.
+function swatchAt(k, c) {
+    return positions.swatches + channels * k + c
+}
+
+// The settings list of `values`, an object with one member per name of
+// `positions` but `version` (which is always this script's); `swatches` is a
+// list of seven [red, green, blue].
+function compose(values) {
+    var a = []
+    for (var name in positions) {
+        if (name === "version")
+            a[positions.version] = version
+        else if (name === "swatches")
+            for (var k = 0; k < swatchCount; ++k)
+                for (var c = 0; c < channels; ++c)
+                    a[swatchAt(k, c)] = values.swatches[k][c]
+        else
+            a[positions[name]] = values[name]
+    }
+    return a
+}
 
 // Animation time base with animations on and off (ms).
 var speedOn = 800
@@ -52,12 +86,12 @@ function clamped(a, i, lo, hi, fallback) {
 
 // Sound: 0 on, 1 off.
 function sound(a) {
-    return choice(a, posSound, 2, 0)
+    return choice(a, positions.sound, 2, 0)
 }
 
 // Animations: 0 on, 1 off.
 function animations(a) {
-    return choice(a, posAnimations, 2, 0)
+    return choice(a, positions.animations, 2, 0)
 }
 
 // The animation time base for an animations choice.

@@ -18,6 +18,12 @@ Item {
         input.text = String(value)
     }
 
+    // Makes `v` the value and shows it, replacing any number being typed.
+    function show(v) {
+        value = v
+        showValue()
+    }
+
     // The field's text as a channel value: clamped to 0 … 255; `value` when
     // the text holds no number.
     function valueOfText(text) {

@@ -7,10 +7,12 @@ import QtQuick
 //
 // setRGB(source, r, g, b) makes a colour current; source names who changed
 // it: 1 the bar, 2 the number rows, 3 a colour strip, anything else the
-// owner. The rows show the new colour unless they are its source. A change by
-// the user, on the bar or in the rows, is reported by colorPicked with its
-// source. commitInput() commits a number still being typed in a row (as
-// leaving the row does); owners call it before they use the colour.
+// owner. The rows show the new colour unless they are its source; a number
+// still being typed in a row then gives way to it, since it was typed for
+// the colour that was current before. A change by the user, on the bar or in
+// the rows, is reported by colorPicked with its source. commitInput()
+// commits a number still being typed in a row (as leaving the row does);
+// owners call it before they use the colour or make another one current.
 Item {
     id: colorPicker
     property int _R: 255
@@ -39,9 +41,9 @@ Item {
         _G = channel(g)
         _B = channel(b)
         if (source !== sourceRows) {
-            _rowR.value = _R
-            _rowG.value = _G
-            _rowB.value = _B
+            _rowR.show(_R)
+            _rowG.show(_G)
+            _rowB.show(_B)
         }
     }
 
@@ -111,6 +113,7 @@ Item {
             MouseArea {
                 anchors.fill: parent
                 onPressed: function(mouse) {
+                    colorPicker.commitInput()
                     var c = colorPicker.colorAt(mouse.x)
                     colorPicker.setRGB(colorPicker.sourceBar, c[0], c[1], c[2])
                     colorPicker.colorPicked(colorPicker.sourceBar, colorPicker._R, colorPicker._G,

@@ -14,7 +14,11 @@ Item {
 
     readonly property int loopIndex: 7
 
+    // A click takes the keyboard focus, as a click on any field would: a
+    // number still being typed in a colour row is committed first, to the
+    // colour that was current while it was typed.
     function choose(index) {
+        forceActiveFocus()
         currentIndex = index
         indexClicked(index)
     }
