@@ -3,12 +3,14 @@
 # program on a virtual X server with the virtual keyboard: open the MACRO
 # page, choose "Macro. 001", record A and B typed on the (virtual X)
 # keyboard, add a 50 ms delay before the B press, copy that delay into
-# "Macro. 002"; on the KEY page tick gaming mode, give F5 the first macro and
-# apply; then reset profile 2 (holding B on Esc) from its context menu, switch
+# "Macro. 002"; choose "Macro. 003" (A pressed and released) and add a delay
+# while its file is replaced by a folder, so that the write fails, then put
+# the file back and add a 70 ms delay; on the KEY page tick gaming mode, give
+# F5 the first macro and apply; then reset profile 2 (holding B on Esc) from its context menu, switch
 # to it and apply the key page again. The capture must show the macro
 # downloads (10) with exactly the encoded steps, the profile switch (21) and
-# the factory key codes; the files must hold the steps and the factory
-# profile.
+# the factory key codes; the files must hold the steps (all four of
+# "Macro. 003": the failed write lost nothing) and the factory profile.
 # Usage: macropage_under_xvfb.sh PATH/TO/q3config [SCREENSHOT_DIR]
 #   SCREENSHOT_DIR receives macropage.png (the recorded macro with its delay)
 #   and profilereset.png (the key page of profile 2 after the reset).
@@ -23,13 +25,17 @@ setting="$program_dir/modules/setting"
 # Profile 2 holds B (5) on Esc, everything else as from the factory.
 sed '/^\[keydefine0\]$/,/^\[/ s/^0=41, 0$/0=5, 0/' "$setting/pD.bin" > "$setting/p2.bin"
 grep -q "^0=5, 0$" "$setting/p2.bin" || fail "could not prepare profile 2"
+# "Macro. 003" (slot 2) holds A pressed and released.
+export LIBRARY="$program_dir/modules/macro" AWAY="$work/away.bin"
+printf '%s\n' "[config]" "index=2" "total=2" "repeat=1" "did=-1" "" "[macro]" \
+  "0=A    [Down]" "1=A      [Up]" > "$LIBRARY/Macro. 003.bin"
 
 # Where things are on the 1000x600 window at the top left of the screen: the
 # page area starts at (171, 96), the macro page 46 below it; the file list at
 # (119, 77) and the step list at (468, 77) of the page, 20 pixels an entry;
 # the profile buttons at (935, 192), 26 pixels apart.
 export KEY_MENU="70 200" MACRO_MENU="70 247"
-export FILE_1="335 229" FILE_2="335 249" STEP_2="684 269"
+export FILE_1="335 229" FILE_2="335 249" FILE_3="335 269" STEP_2="684 269"
 export RECORD="749 207" STOP="769 207" COPY="627 295" PASTE="627 273"
 export DELAY_FIELD="543 380" ADD_DELAY="627 380"
 export GAMING_MODE="233 408" F5="389 206" CATEGORIES="380 122" MACRO_ENTRY="380 188"
@@ -61,6 +67,18 @@ xvfb-run -a -s "-screen 0 1280x800x24" bash -euo pipefail -c '
   shot macropage.png
   click "$FILE_2"
   click "$PASTE"
+  click "$FILE_3"
+  mv "$LIBRARY/Macro. 003.bin" "$AWAY"
+  mkdir "$LIBRARY/Macro. 003.bin"
+  click "$ADD_DELAY"
+  rmdir "$LIBRARY/Macro. 003.bin"
+  mv "$AWAY" "$LIBRARY/Macro. 003.bin"
+  click "$DELAY_FIELD"
+  xdotool key ctrl+a
+  xdotool type --delay 100 70
+  xdotool key Return
+  sleep 0.3
+  click "$ADD_DELAY"
   click "$KEY_MENU"
   click "$GAMING_MODE"
   click "$F5"
@@ -101,6 +119,13 @@ cmd out 00$(zeros 64)" ] || fail "macro 1 download: $(last_after '00 10 00 00 00
 macro2="cmd out 00 01 00 00 7F 05 00 00 00$(zeros 56)"
 [ "$(last_after "00 10 00 01 00 00 55 AA 00" 1)" = "$macro2" ] ||
   fail "macro 2 download: $(last_after '00 10 00 01 00 00 55 AA 00' 1)"
+# "Macro. 003", slot 2, downloaded once, when its write went through: A down,
+# A up, 50 ms, 70 ms (7 units).
+[ "$(grep -c "^cmd feature-out 00 10 00 02 " commands.txt)" = 1 ] ||
+  fail "slot 2 downloads: $(grep '^cmd feature-out 00 10 00 02 ' commands.txt || true)"
+macro3="cmd out 00 01 00 04 01 04 81 00 7F 05 00 00 7F 07 00 00 00$(zeros 48)"
+[ "$(last_after "00 10 00 02 00 00 55 AA 00" 1)" = "$macro3" ] ||
+  fail "macro 3 download: $(last_after '00 10 00 02 00 00 55 AA 00' 1)"
 # F5 (slot 5) carries macro slot 0 with play mode 1: 4100.
 grep -q "^cmd out 00 29 00 3A 00 3B 00 3C 00 3D 00 00 41 " commands.txt ||
   fail "key matrix with the macro on F5: $(grep -A1 '00 0C 00' commands.txt | head -2)"
@@ -112,15 +137,18 @@ grep -q "^cmd out 00 29 00 3A 00 3B 00 3C 00 3D 00 00 41 " commands.txt ||
   "29 00 3A 00 3B 00 3C 00 3D 00 3E 00" ] ||
   fail "key matrix after the reset: $(last_after '00 0C 00 00 00 00 55 AA 00' 1)"
 # The files: the steps, and profile 2's key codes as the factory's.
-library="$program_dir/modules/macro"
+library="$LIBRARY"
 for step in "0=A    [Down]" "1=A      [Up]" "2=50   [Delay]" "3=B    [Down]" "4=B      [Up]"; do
   grep -qxF "$step" "$library/Macro. 001.bin" || fail "Macro. 001.bin lacks $step"
 done
 grep -qxF "0=50   [Delay]" "$library/Macro. 002.bin" || fail "Macro. 002.bin: $(cat "$library/Macro. 002.bin")"
+steps3=$(grep -e '^total=' -e '^[0-9]*=' "$library/Macro. 003.bin")
+[ "$steps3" = "$(printf '%s\n' "total=4" "0=A    [Down]" "1=A      [Up]" "2=50   [Delay]" "3=70   [Delay]")" ] ||
+  fail "Macro. 003.bin: $(cat "$library/Macro. 003.bin")"
 keys() { sed -n '/^\[keydefine0\]$/,/^\[/p' "$1" | sort; }
 [ "$(keys "$setting/p2.bin")" = "$(keys "$setting/pD.bin")" ] || fail "profile 2 is not the factory's"
 if [ -n "$keep" ]; then
   cp macropage.png "$keep/macropage.png"
   cp profilereset.png "$keep/profilereset.png"
 fi
-echo "macropage_under_xvfb: recording, delay, copy, assignment and profile reset reach the keyboard"
+echo "macropage_under_xvfb: recording, delay, copy, a write after a failed one, assignment and profile reset reach the keyboard"
