@@ -8,13 +8,16 @@ constexpr int ValuesPerKey = 6;
 constexpr int LabelAt = 3, SlotAt = 4, CodeAt = 5;
 constexpr quint16 CategoryMask = 0xF000;
 constexpr quint16 UsageMask = 0x00FF;
+// A damaged definition's slot count stops here, as on the key page: the
+// key matrix is sized by it.
+constexpr int MaxSlots = 256;
 
 } // namespace
 
 KeyMap::KeyMap(const QVariantList& drawing, const QVariantList& usbStr, const QVariantList& usbCode)
 {
     const int count = drawing.value(0).toInt();
-    slotCount = drawing.value(1).toInt();
+    slotCount = qBound(0, drawing.value(1).toInt(), MaxSlots);
     for (int i = 0; i < qMin(usbStr.size(), usbCode.size()); ++i) {
         names << usbStr[i].toString();
         usages << int(usbCode[i].toUInt() & UsageMask);

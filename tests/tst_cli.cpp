@@ -3,6 +3,7 @@
 // that must change nothing.
 #include "cli.h"
 #include "dataroots.h"
+#include "keymap.h"
 #include "lightingrecord.h"
 #include "mediafunctions.h"
 #include "virtualkeyboard.h"
@@ -208,6 +209,34 @@ class TestCli : public QObject
     Q_OBJECT
 
 private slots:
+    // A damaged hardware definition's slot count sizes the key matrix of
+    // `keys`: it is kept between 0 and 256.
+    void damagedSlotCountIsCapped_data()
+    {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("the keyboard's 128") << 128 << 128;
+        QTest::newRow("256") << 256 << 256;
+        QTest::newRow("257") << 257 << 256;
+        QTest::newRow("largest int") << 2147483647 << 256;
+        QTest::newRow("negative") << -3 << 0;
+    }
+
+    void damagedSlotCountIsCapped()
+    {
+        QFETCH(int, stored);
+        QFETCH(int, expected);
+        // One drawn key, Esc (usage 0x29) in slot 2.
+        const QVariantList drawing{1, stored, 10, 20, 0, "Esc", 2, 0x0029};
+        const KeyMap map(drawing, {"Esc"}, {0x29});
+        QCOMPARE(map.matrixSlots(), expected);
+        const QList<quint16> codes = map.defaultCodes();
+        QCOMPARE(codes.size(), expected);
+        if (expected > 2)
+            QCOMPARE(codes[2], quint16(0x0029));
+        QCOMPARE(map.keyNames(), expected > 2 ? QStringList{"Esc"} : QStringList{});
+    }
+
     void writes_data()
     {
         QTest::addColumn<QStringList>("arguments");
