@@ -101,4 +101,45 @@ for skin in 1 2; do
     [ -z "$keep" ] || cp "$shot.png" "$keep/$shot-skin$skin.png"
   done
 done
-echo "lightpages_under_xvfb: effect, painting and back-light records reach the keyboard in both skins"
+
+# ALL SAVE with neither lighting page opened, on a keyboard whose lighting the
+# pages cannot show: effect 0C (no entry), brightness 40 (between two steps),
+# speed 0, direction 3, colour choice 9, back-light effect 5 (E5) and
+# back-light direction 3 (FC). The keyboard starts with the factory profile's
+# record, so that is where it is set. Picture 3 of the first profile's file
+# holds a red of 300 (shown as 255). Both pages must send the record exactly as
+# read, and store it and the picture so.
+program_dir="$work/unshown/program"
+copy_program "$build_bin" "$program_dir"
+factory="$program_dir/modules/setting/pD.bin"
+sed -i -E "s/^ledType=.*/ledType=12, 40, 0, 3, 9, 229, 252/" "$factory"
+picture="69, 300, 17, 8$(for _ in $(seq 127); do printf ', 16, 4, 4, 4'; done)"
+printf '[userPicture]\n2=%s\n' "$picture" > "$program_dir/modules/setting/p1.bin"
+run="$work/unshown/run"
+mkdir -p "$run"
+cd "$run"
+export PROGRAM="$program_dir/q3config" ALL_SAVE="497 573"
+xvfb-run -a -s "-screen 0 1280x800x24" bash -euo pipefail -c '
+  source "$XVFB_SESSION"
+  start_program reports.txt
+  click "$ALL_SAVE"
+  sleep 2.5
+  kill -TERM "$pid"; wait "$pid"
+'
+records=$(cut -d" " -f2- reports.txt | grep -F "cmd feature-out 00 08 " || true)
+expected="cmd feature-out 00 08 0C 28 00 03 09 E5 FC"
+[ "$records" = "$expected"$'\n'"$expected" ] || fail "unshown values: records sent: $records"
+profile="$program_dir/modules/setting/p1.bin"
+grep -q "^ledType=12, 40, 0, 3, 9, 229, 252$" "$profile" ||
+  fail "unshown values: profile: $(grep ledType "$profile")"
+grep -q -x -F "2=$picture" "$profile" || fail "unshown values: picture 3: $(grep -A3 '^\[userPicture\]' "$profile" | grep -m1 '^2=' | cut -c1-40)"
+# The colour set as the keyboard has it from the factory (device units).
+cut -d" " -f2- reports.txt | grep -A1 -F "cmd feature-out 00 30 " | tail -1 |
+  grep -q "^cmd out 00 3F 00 00 3F 20 00 3F 3F 00 00 3F 00 00 3F 3F 00 00 3F 20 00 3F 00 " ||
+  fail "unshown values: colour set: $(cut -d" " -f2- reports.txt | grep -A1 -F 'feature-out 00 30' | tail -1)"
+if cut -d" " -f2- reports.txt | grep -q -F "cmd feature-out 00 12 "; then
+  fail "unshown values: a picture was sent"
+fi
+
+echo "lightpages_under_xvfb: effect, painting and back-light records reach the keyboard in both skins;" \
+  "ALL SAVE sends and stores values the pages cannot show as they were read"
