@@ -2,8 +2,10 @@
 # The settings page as a user works it, in the real program on a virtual X
 # server with the virtual keyboard: open the settings panel, choose skin 2,
 # larger text and German, pick a background picture in the file chooser,
-# apply, close the program with its close button and start it again. The
-# settings file must hold those choices and the new start must show them
+# type a number into the red row of the text colour (swatch 0) and click
+# swatch 3 with the mouse, apply, close the program with its close button and
+# start it again. The settings file must hold those choices (the typed number
+# in swatch 0, swatch 3 unchanged and chosen) and the new start must show them
 # (skin 2's colours, the picture as background). Then reset must bring back
 # the factory file and the factory look.
 # Usage: settings_under_xvfb.sh PATH/TO/q3config [SCREENSHOT_DIR]
@@ -36,6 +38,10 @@ german=$((german - 1))
 # pixels below its header.
 export SETTINGS="35 12" CLOSE="965 12" SKIN="219 60" SKIN2="219 104" LANGUAGE="219 159"
 export LANGUAGE_ENTRY_Y0=181 LARGER="218 249" BACKGROUND="219 192" RESET="254 413" APPLY="285 413"
+# The text colour: swatch k of the strip at (27 + 100 + 21 k, 190 + 55) in the
+# page, 19 x 31; the red row's field 106 pixels right of the strip's left end
+# and 36 below its top (after its label), 13 high.
+export SWATCH3="204 289" ROW_R="268 314"
 export PROGRAM="$program_dir/q3config" PICTURE="$picture" GERMAN=$german SETTINGS_FILE="$settings"
 
 cd "$work/run"
@@ -72,6 +78,15 @@ xvfb-run -a -s "-screen 0 1280x800x24" bash -euo pipefail -c '
   xdotool key Return
   sleep 1
   shot chosen.png
+  # Swatch 0 (0, 255, 255) is current: 99 typed into its red row, then
+  # swatch 3 clicked, which takes no keyboard focus from the row by itself.
+  xdotool windowfocus --sync "$(head -n 1 window.txt)" 2> /dev/null || true
+  click "$ROW_R"
+  xdotool key ctrl+a
+  xdotool type --delay 50 99
+  sleep 0.3
+  shot typed.png
+  click "$SWATCH3"
   click "$APPLY"
   sleep 0.5
   cp "$SETTINGS_FILE" applied.txt
@@ -106,6 +121,10 @@ grep -q "^5=true$" applied.txt || fail "background in use: $(grep '^5=' applied.
 grep -q -F "6=file:$picture" applied.txt || fail "background picture: $(grep '^6=' applied.txt)"
 grep -q "^7=1$" applied.txt || fail "text size: $(grep '^7=' applied.txt)"
 grep -q "^total=32$" applied.txt || fail "count: $(grep '^total=' applied.txt)"
+# Swatch 0 (entries 8 to 10) holds the typed red, swatch 3 (17 to 19) its
+# factory colour (200, 200, 100), and swatch 3 is chosen.
+swatches=$(grep -E '^(8|9|10|17|18|19|29)=' applied.txt | sort -n | tr '\n' ' ')
+[ "$swatches" = "8=99 9=255 10=255 17=200 18=200 19=100 29=3 " ] || fail "text colours: $swatches"
 
 # Skin 1 is cyan on graphite, skin 2 amber on charcoal: the left frame edge
 # shows which; the middle of the window shows the background.
