@@ -61,6 +61,10 @@ TestCase {
     // The keyboard's profile 1 back in its factory lighting, so the next test
     // reads that at its start, and the files as shipped.
     function cleanup() {
+        if (shippedDefinition !== "") {
+            verify(settingsProbe.write(definitionPath, shippedDefinition))
+            shippedDefinition = ""
+        }
         ui_View.ui_21H_SetCurrentProfile(0)
         ui_View.ui_08H_SetLEDType(2, 63, 4, 0, 7, 0xE0, 0x3C)
         ui_View.ui_30H_SetColor(factoryColours)
@@ -68,6 +72,10 @@ TestCase {
             ui_View.resetProfile(p)
         settle()
     }
+
+    // The shipped hardware definition while a test damages it.
+    property string shippedDefinition: ""
+    readonly property string definitionPath: "modules/setting/HWDef.bin"
 
     function chosen(page, name) {
         return part(page, name).getCurIndex()
@@ -807,5 +815,46 @@ TestCase {
         compare(part(t.back, "_wheel").enabled, data.wheel, "wheel")
         compare(part(t.back, "_speed").enabled, true, "speed")
         compare(part(t.back, "_brightness").enabled, true, "brightness")
+    }
+
+    // ---- a damaged slot count ----
+
+    // The ISO drawing with a 106th key, "Far", in slot 200, and the slot count
+    // as given. The colour page keeps at least the keyboard's 128 slots and
+    // at most 256; ALL SAVE builds it with the key page and goes through.
+    function test_damagedSlotCount_data() {
+        return [
+            { tag: "largest count", slots: "2147483647", length: 256, farKept: true },
+            { tag: "count beyond the cap", slots: "300", length: 256, farKept: true },
+            { tag: "count above the keyboard's", slots: "130", length: 130, farKept: false },
+            { tag: "count below the keyboard's", slots: "100", length: 128, farKept: false },
+            { tag: "count not a number", slots: "many", length: 128, farKept: false }
+        ]
+    }
+
+    function test_damagedSlotCount(data) {
+        var shipped = settingsProbe.read(definitionPath)
+        var group = "[0]\ntotal_HW=105\ntotal_FW=128\n"
+        verify(shipped.indexOf(group) >= 0, "the shipped ISO group")
+        shippedDefinition = shipped
+        verify(settingsProbe.write(definitionPath, shipped.replace(group,
+            "[0]\ntotal_HW=106\ntotal_FW=" + data.slots + "\n106=700, 10, 1, Far, 200, 5\n")))
+
+        var scene = startedScene()
+        keyboardProbe.setStored(0, "color/ledType", [0x05, 45, 2, 1, 3, 0xE0, 0x3C])
+        allSaveAndWait(scene, 2)
+        compare(lightingReports(), ["cmd feature-out 00 08 05 2D 02 01 03 E0 3C",
+                                    "cmd feature-out 00 08 05 2D 02 01 03 E0 3C"])
+        var model = part(part(scene, "main_Q3").page(2), "_model")
+        compare(model.getKey.length, data.length)
+        compare(model.keys.length, 106)
+        var far = model.keys[105]
+        compare(far.matrix, 200)
+        if (data.farKept)
+            verify(model.getKey[200] === far, "slot 200 holds the far key")
+        for (var s = 128; s < data.length; ++s) {
+            if (s !== 200 || !data.farKept)
+                compare(model.getKey[s].swId, -1, "slot " + s)
+        }
     }
 }

@@ -1,4 +1,5 @@
 import QtQuick
+import "KeyMatrix.js" as KeyMatrix
 
 // The colour page's keyboard picture: one Key_ColorPro per key of the
 // hardware definition. `keys` in creation order (the index is the key's
@@ -14,7 +15,6 @@ Item {
     // The effect controller the keys follow; set before initUI.
     property var ctrl: null
 
-    readonly property int keyboardSlots: 128
     readonly property int maxKeys: 256
 
     width: capLayer.width
@@ -54,7 +54,7 @@ Item {
         if (component.status === Component.Loading)
             return
         hwDef = hwDef ? hwDef : []
-        var slots = Math.max(parseInt(hwDef[1]) || 0, keyboardSlots)
+        var slots = KeyMatrix.slotCount(hwDef)
         var byMatrix = []
         for (var s = 0; s < slots; ++s)
             byMatrix.push(blankKey())

@@ -1,4 +1,5 @@
 import QtQuick
+import "KeyMatrix.js" as KeyMatrix
 
 // The key page's keyboard picture: one Key_KeyDefine per key of the hardware
 // definition, built once by initUI. getKey is indexed by matrix slot; a slot
@@ -13,13 +14,6 @@ Item {
     signal dragKey
     signal keyClicked(var key)
 
-    // The key matrix always has this many slots towards the keyboard, whatever
-    // a damaged definition says.
-    readonly property int keyboardSlots: 128
-    // A definition may name more slots than the keyboard has, but a damaged
-    // count must not size the picture's lists: slots beyond this many are not
-    // kept.
-    readonly property int maxSlots: 256
     // The Fn key: it has no assignable function.
     readonly property int fixedSlot: 89
 
@@ -55,14 +49,8 @@ Item {
             buildKeys(component)
     }
 
-    function definedSlots() {
-        var slots = parseInt(_HWDef[1])
-        return isNaN(slots) ? 0 : slots
-    }
-
-    // At least the keyboard's slots, at most maxSlots.
     function slotCount() {
-        return Math.min(Math.max(definedSlots(), keyboardSlots), maxSlots)
+        return KeyMatrix.slotCount(_HWDef)
     }
 
     function buildKeys(component) {
