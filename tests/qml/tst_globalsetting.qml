@@ -880,4 +880,54 @@ TestCase {
         compare(t.scene.globalSetting_url, expected[31])
         compare(t.scene.globalSetting_stringList[74], expected[4] === sane[4] ? "TASTE" : "KEY")
     }
+
+    // Apply with nothing worked stores every entry exactly as it was read,
+    // also those the page shows otherwise (each row of the bad-settings
+    // table); entries beyond a list cut short come from what the page shows.
+    function test_applyStoresUnworkedEntriesAsRead_data() {
+        return test_badSettings_data()
+    }
+
+    function test_applyStoresUnworkedEntriesAsRead(data) {
+        var probe = settingsPage()
+        var sane = saneList(languageIndex(probe.page, "GERMAN"))
+        var saved = sane.slice()
+        for (var k in data.set)
+            saved[k] = data.set[k]
+        if (data.cut !== undefined)
+            saved = saved.slice(0, data.cut)
+        var t = settingsPage(saved)
+        var expected = strings(t.page.settingsList())
+        for (var i = 0; i < saved.length; ++i)
+            expected[i] = String(saved[i])
+        clickCentre(part(part(t.page, "resetApplyPair"), "_Apply_IMG"))
+        waitForStored(expected)
+    }
+
+    // Skin 7, a red of 300 in swatch 0 and brightness 12, which the page
+    // shows as skin 1, 255 and level 7; the user works one control: that
+    // entry is stored as chosen, the others as read.
+    function test_workedControlIsStoredOthersAsRead_data() {
+        return [
+            { tag: "skin", choice: "skin", set: { 1: 1 } },
+            { tag: "brightness", choice: "brightness", set: { 30: 6 } },
+            { tag: "colour row of swatch 3", choice: "row", set: { 19: 64 } },
+            { tag: "swatch chosen", choice: "swatch", set: { 29: 6 } }
+        ]
+    }
+
+    function test_workedControlIsStoredOthersAsRead(data) {
+        var saved = saneList(installedLanguages.indexOf("GERMAN"))
+        saved[1] = 7
+        saved[8] = 300
+        saved[30] = 12
+        var t = settingsPage(saved)
+        compare([t.scene.skin_No, t.page.settingsList()[8], t.page.settingsList()[30]], [1, 255, 7])
+        makeChoice(t, data.choice)
+        clickCentre(part(part(t.page, "resetApplyPair"), "_Apply_IMG"))
+        var expected = saved.slice()
+        for (var k in data.set)
+            expected[k] = data.set[k]
+        waitForStored(strings(expected))
+    }
 }

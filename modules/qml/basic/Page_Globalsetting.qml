@@ -34,6 +34,11 @@ Item {
     // of every installed pack, or the entry as read while no language was
     // chosen (also one whose pack cannot be offered now); -1 for none.
     property var storedLanguage: -1
+    // The settings list as last read, and the positions in it that the user
+    // has worked since: apply stores every other entry exactly as it was
+    // read, also one the controls cannot show (skin 7, a colour of 300).
+    property var readSettings: []
+    property var workedPositions: ({})
 
     readonly property var builtInStrings: [
         "Arial", "OPTIONS", "LOOP", "SPEED", "BRIGHTNESS", "DIRECTION", "PAINTING", "EFFECTS",
@@ -76,6 +81,8 @@ Item {
     // Applies a settings list entry by entry: an entry that is missing or out
     // of its range gets its built-in value and the others still apply.
     function applySettings(a) {
+        readSettings = a.slice()
+        workedPositions = {}
         var at = SettingsList.positions
         var skin = SettingsList.whole(a, at.skin)
         setSkin(isSkinShow && skin >= 1 && skin <= md_skin.count ? skin : 1)
@@ -133,9 +140,33 @@ Item {
         })
     }
 
+    // Marks entries of the settings list as worked by the user.
+    function worked(positions) {
+        var w = workedPositions
+        for (var i = 0; i < positions.length; ++i)
+            w[positions[i]] = true
+        workedPositions = w
+    }
+
+    function swatchPositions(k) {
+        return [SettingsList.swatchAt(k, 0), SettingsList.swatchAt(k, 1), SettingsList.swatchAt(k, 2)]
+    }
+
+    // What apply stores: the entries the user worked as the page shows
+    // them, every other one as it was read.
+    function listToStore() {
+        var list = settingsList()
+        var read = readSettings
+        for (var i = 0; i < list.length && i < read.length; ++i) {
+            if (i !== SettingsList.positions.version && !workedPositions[i])
+                list[i] = read[i]
+        }
+        return list
+    }
+
     function apply() {
         _Palette.commitInput()
-        ui_View.saveApConfig(settingsList())
+        ui_View.saveApConfig(listToStore())
         upItem.isGlobalSettingSelect = false
     }
 
@@ -230,8 +261,10 @@ Item {
             initLanguage()
             return
         }
-        if (setLanguage(uiIndex))
+        if (setLanguage(uiIndex)) {
             storedLanguage = entry.packIndex
+            worked([SettingsList.positions.language])
+        }
     }
 
     // Background picture: `url` is taken once it has loaded as a picture of
@@ -381,6 +414,7 @@ Item {
         defaultIndex: 0
         label: mainIten.globalString(26, "SKIN")
         onListElementClicked: function(index) {
+            pageGlobalsetting.worked([SettingsList.positions.skin])
             pageGlobalsetting.setSkin(index + 1)
         }
     }
@@ -394,6 +428,7 @@ Item {
         defaultIndex: 0
         label: mainIten.globalString(27, "SOUND")
         onListElementClicked: function(index) {
+            pageGlobalsetting.worked([SettingsList.positions.sound])
             pageGlobalsetting.setSound(index)
         }
     }
@@ -407,6 +442,7 @@ Item {
         defaultIndex: 0
         label: mainIten.globalString(28, "ANIMATED")
         onListElementClicked: function(index) {
+            pageGlobalsetting.worked([SettingsList.positions.animations])
             pageGlobalsetting._AnimationSpeed = SettingsList.speedFor(index)
         }
     }
@@ -461,7 +497,11 @@ Item {
             id: _backgroundArea
             anchors.fill: parent
             hoverEnabled: true
-            onClicked: pageGlobalsetting.toggleBackground()
+            onClicked: {
+                pageGlobalsetting.worked([SettingsList.positions.backgroundOn,
+                                          SettingsList.positions.background])
+                pageGlobalsetting.toggleBackground()
+            }
         }
     }
 
@@ -528,7 +568,10 @@ Item {
                     objectName: "size" + modelData.size
                     chkStr: mainIten.globalString(modelData.string, modelData.text)
                     isSelect: pageGlobalsetting._Size === modelData.size || hovered
-                    onClicked: pageGlobalsetting._Size = modelData.size
+                    onClicked: {
+                        pageGlobalsetting.worked([SettingsList.positions.textSize])
+                        pageGlobalsetting._Size = modelData.size
+                    }
                 }
             }
         }
@@ -542,6 +585,7 @@ Item {
             currentIndex: 0
             showLoop: false
             onIndexClicked: function(index) {
+                pageGlobalsetting.worked([SettingsList.positions.chosenSwatch])
                 pageGlobalsetting.chooseSwatch(index)
             }
         }
@@ -554,6 +598,7 @@ Item {
             showSwatch: false
             inputFontFamily: mainIten.globalSetting_fontFamily
             onColorPicked: function(source, r, g, b) {
+                pageGlobalsetting.worked(pageGlobalsetting.swatchPositions(_PaletteIndex.currentIndex))
                 md_textColors.set(_PaletteIndex.currentIndex, { clrR: r, clrG: g, clrB: b })
                 pageGlobalsetting.updateColor()
             }
@@ -566,6 +611,7 @@ Item {
             x: 97
             y: 140
             onSliderClicked: function(index) {
+                pageGlobalsetting.worked([SettingsList.positions.brightness])
                 pageGlobalsetting.setBrightness(index)
             }
         }
