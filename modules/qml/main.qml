@@ -1,6 +1,7 @@
 import QtQuick
 import "./basic"
 import "basic/SettingsList.js" as SettingsList
+import "basic/BuiltInStrings.js" as BuiltInStrings
 
 // The scene's root: the whole window. The backend drives it through the root
 // functions setProtectUI, initUI, run, buildPages, zzzMorvat, detectKeyboard
@@ -117,9 +118,11 @@ Item {
 
     // Text `index` of the active string table, or `fallback` while the table
     // is shorter (before the settings page has loaded it).
-    function globalString(index, fallback) {
+    // Text `index` of the active table; the English one where the table has
+    // no such entry.
+    function globalString(index) {
         var strings = globalSetting_stringList
-        return (strings && strings.length > index) ? strings[index] : fallback
+        return (strings && strings.length > index) ? strings[index] : BuiltInStrings.strings[index]
     }
 
     // Busy protection: input is off until the timer runs out; a call while

@@ -1,5 +1,6 @@
 import QtQuick
 import QtTest
+import "qrc:/modules/qml/basic/BuiltInStrings.js" as BuiltInStrings
 import "qrc:/modules/qml/common"
 
 // The colour picker (bar, R/G/B rows, swatch) and the colour strip (seven
@@ -28,8 +29,8 @@ TestCase {
         property url sourceCHK1: "file:modules/img/skin1/common/checkbox_1.png"
         function playMedia(index) {
         }
-        function globalString(index, fallback) {
-            return fallback
+        function globalString(index) {
+            return BuiltInStrings.strings[index]
         }
     }
 

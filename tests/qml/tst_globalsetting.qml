@@ -930,4 +930,14 @@ TestCase {
             expected[k] = data.set[k]
         waitForStored(strings(expected))
     }
+
+    // A language table shorter than the scene's numbers: the texts it has
+    // come from it, the others are the English ones.
+    function test_shortTableFallsBackToEnglish() {
+        var t = settingsPage()
+        t.page._StringList = ["Arial", "OPTIONEN", "SCHLEIFE"]
+        compare([t.scene.globalString(1), t.scene.globalString(2)], ["OPTIONEN", "SCHLEIFE"])
+        compare([t.scene.globalString(79), t.scene.globalString(113), t.scene.globalString(114)],
+                ["GAMING MODE", "ALL RESET", "ALL SAVE"])
+    }
 }

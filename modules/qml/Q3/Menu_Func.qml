@@ -24,7 +24,7 @@ Item {
     function translateStrings() {
         var indexes = [74, 75, 76, 86]
         for (var i = 0; i < _model.count; ++i)
-            _model.setProperty(i, "name", mainIten.globalString(indexes[i], _model.get(i).name))
+            _model.setProperty(i, "name", mainIten.globalString(indexes[i]))
     }
 
     ListModel {

@@ -23,7 +23,7 @@ Image {
 
     function translateStrings() {
         for (var i = 0; i < mod2.count; ++i)
-            mod2.setProperty(i, "name", mainIten.globalString(mod2.get(i).stringIndex, mod2.get(i).name))
+            mod2.setProperty(i, "name", mainIten.globalString(mod2.get(i).stringIndex))
     }
 
     // (px, py): the pointer in the button of profile `index`.

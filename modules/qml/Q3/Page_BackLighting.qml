@@ -107,7 +107,7 @@ Item {
 
     function translateStrings() {
         for (var i = 0; i < md_effects.count; ++i)
-            md_effects.setProperty(i, "textX", mainIten.globalString(88 + i, md_effects.get(i).textX))
+            md_effects.setProperty(i, "textX", mainIten.globalString(88 + i))
     }
 
     onVisibleChanged: {
@@ -136,7 +136,7 @@ Item {
     PageText {
         x: 80
         y: 70
-        text: mainIten.globalString(87, "LED POWER ON")
+        text: mainIten.globalString(87)
         extraSize: _Page_BackLighting.headingExtraSize
     }
 
@@ -202,7 +202,7 @@ Item {
         x: 250
         y: 70
         sliderY: 25
-        title: mainIten.globalString(3, "SPEED")
+        title: mainIten.globalString(3)
         titleExtraSize: _Page_BackLighting.headingExtraSize
         startLevel: 4
         minimumLevel: 1
@@ -215,7 +215,7 @@ Item {
         x: 500
         y: 70
         sliderY: 25
-        title: mainIten.globalString(4, "BRIGHTNESS")
+        title: mainIten.globalString(4)
         titleExtraSize: _Page_BackLighting.headingExtraSize
         startLevel: 7
         onLevelChosen: _Page_BackLighting.markWorked("brightness")
@@ -230,7 +230,7 @@ Item {
 
         // String 35: the table's "COLOR" (92 would read "YO-YO").
         PageText {
-            text: mainIten.globalString(35, "COLOR")
+            text: mainIten.globalString(35)
             extraSize: _Page_BackLighting.headingExtraSize
         }
 
@@ -261,7 +261,7 @@ Item {
         opacity: enabled ? 1.0 : 0.2
 
         PageText {
-            text: mainIten.globalString(5, "DIRECTION")
+            text: mainIten.globalString(5)
             extraSize: _Page_BackLighting.headingExtraSize
         }
 

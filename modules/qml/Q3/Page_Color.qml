@@ -220,11 +220,11 @@ Item {
     function translateStrings() {
         var categories = [6, 7]
         for (var c = 0; c < categories.length; ++c)
-            md_effect1.setProperty(c, "textX", mainIten.globalString(categories[c], md_effect1.get(c).textX))
+            md_effect1.setProperty(c, "textX", mainIten.globalString(categories[c]))
         for (var p = 0; p < md_effect2.count; ++p)
-            md_effect2.setProperty(p, "textX", mainIten.globalString(8 + p, md_effect2.get(p).textX))
+            md_effect2.setProperty(p, "textX", mainIten.globalString(8 + p))
         for (var e = 0; e < md_effect3.count; ++e)
-            md_effect3.setProperty(e, "textX", mainIten.globalString(13 + e, md_effect3.get(e).textX))
+            md_effect3.setProperty(e, "textX", mainIten.globalString(13 + e))
     }
 
     function playEffect(isOn) {
@@ -600,7 +600,7 @@ Item {
         objectName: "_speed"
         x: 360
         y: 340
-        title: mainIten.globalString(3, "SPEED")
+        title: mainIten.globalString(3)
         startLevel: 4
         minimumLevel: 1
         onLevelChosen: _Page_Color.markWorked("speed")
@@ -611,7 +611,7 @@ Item {
         objectName: "_brightness"
         x: 360
         y: 385
-        title: mainIten.globalString(4, "BRIGHTNESS")
+        title: mainIten.globalString(4)
         startLevel: 7
         enabled: _Page_Color.isEffect || _Page_Color.isPicture
         onLevelChosen: _Page_Color.markWorked("brightness")
@@ -633,7 +633,7 @@ Item {
 
         PageText {
             id: _directTitle
-            text: mainIten.globalString(5, "DIRECTION")
+            text: mainIten.globalString(5)
         }
 
         SteeringWheel {
@@ -654,13 +654,13 @@ Item {
         visible: _Page_Color.isPicture
 
         PageText {
-            text: mainIten.globalString(5, "DIRECTION")
+            text: mainIten.globalString(5)
         }
 
         Checkbox {
             id: _optionStatic
             objectName: "optionStatic"
-            chkStr: mainIten.globalString(13, "STATIC")
+            chkStr: mainIten.globalString(13)
             isSelect: true
             onClicked: _Page_Color.chooseOption(_optionStatic)
         }
@@ -668,14 +668,14 @@ Item {
         Checkbox {
             id: _optionBreathing
             objectName: "optionBreathing"
-            chkStr: mainIten.globalString(14, "BREATHING")
+            chkStr: mainIten.globalString(14)
             onClicked: _Page_Color.chooseOption(_optionBreathing)
         }
 
         Checkbox {
             id: _optionNeon
             objectName: "optionNeon"
-            chkStr: mainIten.globalString(20, "NEON")
+            chkStr: mainIten.globalString(20)
             onClicked: _Page_Color.chooseOption(_optionNeon)
         }
     }

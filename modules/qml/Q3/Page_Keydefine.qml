@@ -65,9 +65,9 @@ Item {
     function translateStrings() {
         var categories = [46, 48, 50]
         for (var c = 0; c < categories.length; ++c)
-            md_menu1.setProperty(c, "textX", mainIten.globalString(categories[c], md_menu1.get(c).textX))
+            md_menu1.setProperty(c, "textX", mainIten.globalString(categories[c]))
         for (var m = 0; m < md_menu2_2.count; ++m)
-            md_menu2_2.setProperty(m, "textX", mainIten.globalString(56 + m, md_menu2_2.get(m).textX))
+            md_menu2_2.setProperty(m, "textX", mainIten.globalString(56 + m))
     }
 
     // The file names without their four-character extension.
@@ -340,7 +340,7 @@ Item {
         x: 55
         y: 305
         isSelect: _Page_Keydefine.isGameMode
-        chkStr: mainIten.globalString(79, "GAMING MODE")
+        chkStr: mainIten.globalString(79)
         silent: true
         litWhileHovered: true
         onClicked: function(select) {

@@ -48,7 +48,7 @@ Item {
     function translateStrings() {
         var strings = [84, 85, 112, 78]
         for (var i = 0; i < strings.length; ++i)
-            mod2.setProperty(i, "name", mainIten.globalString(strings[i], mod2.get(i).name))
+            mod2.setProperty(i, "name", mainIten.globalString(strings[i]))
     }
 
     // The library's macro names: its file names without the extension.
@@ -362,7 +362,7 @@ Item {
         Text {
             objectName: "fileHeadingText"
             anchors.centerIn: parent
-            text: mainIten.globalString(44, "MACRO")
+            text: mainIten.globalString(44)
             font.bold: true
             font.family: mainIten.globalSetting_fontFamily
             font.pixelSize: mainIten.globalSetting_size
@@ -409,7 +409,7 @@ Item {
             objectName: "stepHeadingText"
             x: (img_record.x - width) / 2
             anchors.verticalCenter: parent.verticalCenter
-            text: mainIten.globalString(45, "ACTION")
+            text: mainIten.globalString(45)
             font.bold: true
             font.family: mainIten.globalSetting_fontFamily
             font.pixelSize: mainIten.globalSetting_size
@@ -462,13 +462,13 @@ Item {
 
         Repeater {
             model: [
-                { name: "img_SolidDelete", y: 0, string: 80, label: "DELETE",
+                { name: "img_SolidDelete", y: 0, string: 80,
                   source0: mainIten.sourceSolidDelete0, source1: mainIten.sourceSolidDelete1 },
-                { name: "img_SolidCut", y: 22, string: 81, label: "CUT",
+                { name: "img_SolidCut", y: 22, string: 81,
                   source0: mainIten.sourceSolidCut0, source1: mainIten.sourceSolidCut1 },
-                { name: "img_SolidPaste", y: 44, string: 82, label: "PASTE",
+                { name: "img_SolidPaste", y: 44, string: 82,
                   source0: mainIten.sourceSolidPaste0, source1: mainIten.sourceSolidPaste1 },
-                { name: "img_SolidCopy", y: 66, string: 83, label: "COPY",
+                { name: "img_SolidCopy", y: 66, string: 83,
                   source0: mainIten.sourceSolidCopy0, source1: mainIten.sourceSolidCopy1 }
             ]
             delegate: Image {
@@ -501,7 +501,7 @@ Item {
                     visible: index === _Page_Macro.pasteTool
                              ? tool.enabled && tool.mouse.containsMouse
                              : tool.mouse.containsMouse || hover.containsMouse
-                    text: mainIten.globalString(modelData.string, modelData.label)
+                    text: mainIten.globalString(modelData.string)
                     font.bold: true
                     font.family: mainIten.globalSetting_fontFamily
                     font.pixelSize: mainIten.globalSetting_size

@@ -35,7 +35,7 @@ Item {
             anchors.left: _btnReset.right
             anchors.leftMargin: 5
             anchors.verticalCenter: _btnReset.verticalCenter
-            text: mainIten.globalString(113, "ALL RESET")
+            text: mainIten.globalString(113)
             font.bold: true
             font.family: mainIten.globalSetting_fontFamily
             font.pixelSize: mainIten.globalSetting_size
@@ -59,7 +59,7 @@ Item {
             anchors.left: _btnApply.right
             anchors.leftMargin: 5
             anchors.verticalCenter: _btnApply.verticalCenter
-            text: mainIten.globalString(114, "ALL SAVE")
+            text: mainIten.globalString(114)
             font.bold: true
             font.family: mainIten.globalSetting_fontFamily
             font.pixelSize: mainIten.globalSetting_size

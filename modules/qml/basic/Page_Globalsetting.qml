@@ -1,6 +1,7 @@
 import QtQuick
 import "../common"
 import "SettingsList.js" as SettingsList
+import "BuiltInStrings.js" as BuiltInStrings
 
 // The application's own appearance settings, in the slide-in settings panel:
 // skin, sound, animations, language, background picture and the interface
@@ -40,26 +41,7 @@ Item {
     property var readSettings: []
     property var workedPositions: ({})
 
-    readonly property var builtInStrings: [
-        "Arial", "OPTIONS", "LOOP", "SPEED", "BRIGHTNESS", "DIRECTION", "PAINTING", "EFFECTS",
-        "USER DEFINE 1", "USER DEFINE 2", "USER DEFINE 3", "USER DEFINE 4", "USER DEFINE 5",
-        "STATIC", "BREATHING", "WAVE", "INDUCTION DARKEN", "MARQUEE", "RIPPLE",
-        "INDUCTION BRIGHTEN", "NEON", "MARQUEE COLORFUL", "RAINING", "MARQUEE CIRCLE",
-        "SPOTLIGHT", "ROTATION", "SKIN", "SOUND", "ANIMATED", "LANGUAGE", "BACKGROUND", "ON",
-        "OFF", "TEXT", "SIZE", "COLOR", "BRIGHTNESS", "NORMAL", "LARGER", "SKIN 1", "SKIN 2",
-        "SKIN 3", "SKIN 4", "SKIN 5", "MACRO", "ACTION", "KEYBOARD", "MOUSE", "MEDIA",
-        "COMBO KEY", "MACRO", "LEFT", "RIGHT", "MIDDLE", "B4", "B5", "NEXT TRACK",
-        "PREVIOUS TRACK", "STOP", "PLAY / PAUSE", "MUTE", "VOLUME UP", "VOLUME DOWN",
-        "MEDIA SELECT", "MAIL", "CALCULATOR", "MY COMPUTER", "WWW SEARCH", "WWW HOME",
-        "WWW BACK", "WWW FORWARD", "WWW STOP", "WWW REFRESH", "WWW FAVORITES", "KEY", "MACRO",
-        "COLOR", "RESET", "CANCEL", "GAMING MODE", "DELETE", "CUT", "PASTE", "COPY", "LOAD",
-        "SAVE", "SENSOR", "LED POWER ON", "TWINKLING", "GLIDING", "FINGER MOVING",
-        "VERTICAL FLIPPING", "YO-YO", "FIRE KEY", "TRIPLE CLICK", "DPI SWITCH", "NORMAL PLAY",
-        "TIMES", "ALWAYS REPEAT", "REPEAT ON PRESSED", "POLLING RATE", "CURSOR SPEED",
-        "VERTICAL SCROLL SPEED", "DOUBLE CLICK SPEED", "DPI LEVEL", "DPI INDICATOR LED",
-        "DEFAULT", "APPLY", "SCROLL SWAP", "SCROLL UP", "SCROLL DOWN", "LED CONTROL", "RENAME",
-        "ALL RESET", "ALL SAVE"
-    ]
+    readonly property var builtInStrings: BuiltInStrings.strings
 
     readonly property int sizeNormal: SettingsList.builtInTextSize
     readonly property int sizeLarger: 12
@@ -324,11 +306,11 @@ Item {
 
     function translateStrings() {
         for (var s = 0; s < md_skin.count; ++s)
-            md_skin.setProperty(s, "textX", mainIten.globalString(39 + s, md_skin.get(s).textX))
+            md_skin.setProperty(s, "textX", mainIten.globalString(39 + s))
         var onOff = [31, 32]
         for (var i = 0; i < onOff.length; ++i) {
-            md_sound.setProperty(i, "textX", mainIten.globalString(onOff[i], md_sound.get(i).textX))
-            md_animated.setProperty(i, "textX", mainIten.globalString(onOff[i], md_animated.get(i).textX))
+            md_sound.setProperty(i, "textX", mainIten.globalString(onOff[i]))
+            md_animated.setProperty(i, "textX", mainIten.globalString(onOff[i]))
         }
     }
 
@@ -412,7 +394,7 @@ Item {
         visible: pageGlobalsetting.isSkinShow
         mdItems: md_skin
         defaultIndex: 0
-        label: mainIten.globalString(26, "SKIN")
+        label: mainIten.globalString(26)
         onListElementClicked: function(index) {
             pageGlobalsetting.worked([SettingsList.positions.skin])
             pageGlobalsetting.setSkin(index + 1)
@@ -426,7 +408,7 @@ Item {
         y: _skin.y + _skin.height + 10
         mdItems: md_sound
         defaultIndex: 0
-        label: mainIten.globalString(27, "SOUND")
+        label: mainIten.globalString(27)
         onListElementClicked: function(index) {
             pageGlobalsetting.worked([SettingsList.positions.sound])
             pageGlobalsetting.setSound(index)
@@ -440,7 +422,7 @@ Item {
         y: _sound.y + _sound.height + 10
         mdItems: md_animated
         defaultIndex: 0
-        label: mainIten.globalString(28, "ANIMATED")
+        label: mainIten.globalString(28)
         onListElementClicked: function(index) {
             pageGlobalsetting.worked([SettingsList.positions.animations])
             pageGlobalsetting._AnimationSpeed = SettingsList.speedFor(index)
@@ -453,7 +435,7 @@ Item {
         x: 139
         y: _animated.y + _animated.height + 10
         mdItems: md_language
-        label: mainIten.globalString(29, "LANGUAGE")
+        label: mainIten.globalString(29)
         onListElementClicked: function(index) {
             pageGlobalsetting.chooseLanguage(index)
         }
@@ -479,8 +461,8 @@ Item {
             objectName: "state"
             x: 10
             anchors.verticalCenter: parent.verticalCenter
-            text: "【 " + (pageGlobalsetting.isCustomBackground ? mainIten.globalString(31, "ON")
-                                                               : mainIten.globalString(32, "OFF")) + " 】"
+            text: "【 " + (pageGlobalsetting.isCustomBackground ? mainIten.globalString(31)
+                                                               : mainIten.globalString(32)) + " 】"
             font.bold: true
             font.family: mainIten.globalSetting_fontFamily
             font.pixelSize: mainIten.globalSetting_size
@@ -490,7 +472,7 @@ Item {
 
         RowLabel {
             objectName: "label"
-            text: mainIten.globalString(30, "BACKGROUND")
+            text: mainIten.globalString(30)
         }
 
         MouseArea {
@@ -530,7 +512,7 @@ Item {
         Text {
             x: 6
             y: 3
-            text: mainIten.globalString(33, "TEXT")
+            text: mainIten.globalString(33)
             font.bold: true
             font.family: mainIten.globalSetting_fontFamily
             font.pixelSize: mainIten.globalSetting_size
@@ -539,14 +521,14 @@ Item {
 
         // Row labels end 185 pixels left of the box's right edge.
         Repeater {
-            model: [{ "string": 34, "text": "SIZE", "row": _sizeChoice },
-                    { "string": 35, "text": "COLOR", "row": _PaletteIndex },
-                    { "string": 36, "text": "BRIGHTNESS", "row": _brightness }]
+            model: [{ "string": 34, "row": _sizeChoice },
+                    { "string": 35, "row": _PaletteIndex },
+                    { "string": 36, "row": _brightness }]
             Text {
                 objectName: "rowLabel" + index
                 x: _textSettingBox.width - 185 - width
                 y: modelData.row.y + (modelData.row.height - height) / 2
-                text: mainIten.globalString(modelData.string, modelData.text)
+                text: mainIten.globalString(modelData.string)
                 font.bold: true
                 font.family: mainIten.globalSetting_fontFamily
                 font.pixelSize: mainIten.globalSetting_size
@@ -562,11 +544,11 @@ Item {
             spacing: 15
 
             Repeater {
-                model: [{ "size": pageGlobalsetting.sizeNormal, "string": 37, "text": "NORMAL" },
-                        { "size": pageGlobalsetting.sizeLarger, "string": 38, "text": "LARGER" }]
+                model: [{ "size": pageGlobalsetting.sizeNormal, "string": 37 },
+                        { "size": pageGlobalsetting.sizeLarger, "string": 38 }]
                 RadioButton {
                     objectName: "size" + modelData.size
-                    chkStr: mainIten.globalString(modelData.string, modelData.text)
+                    chkStr: mainIten.globalString(modelData.string)
                     isSelect: pageGlobalsetting._Size === modelData.size || hovered
                     onClicked: {
                         pageGlobalsetting.worked([SettingsList.positions.textSize])

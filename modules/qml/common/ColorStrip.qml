@@ -78,7 +78,7 @@ Item {
         visible: colorStrip.showLoop
         x: _picture.width + 5
         anchors.verticalCenter: _picture.verticalCenter
-        chkStr: mainIten.globalString(2, "LOOP")
+        chkStr: mainIten.globalString(2)
         isSelect: colorStrip.currentIndex === colorStrip.loopIndex || hovered
         onActivated: colorStrip.choose(colorStrip.loopIndex)
     }
