@@ -62,16 +62,17 @@ void myQQuickView::renameMacroIniFile(QVariant oldName, QVariant newName)
     macroLibrary.rename(oldName.toString(), newName.toString());
 }
 
-void myQQuickView::loadMacroIniFromFile(QVariant name)
+bool myQQuickView::loadMacroIniFromFile(QVariant name)
 {
     if (!macroLibrary.exists(name.toString()))
-        return;
+        return false;
     const QString source =
         dialogs->openFileName(this, tr("Open File"), userDesktop(), tr("Macro(*.mc)"));
     if (source.isEmpty())
-        return;
-    macroLibrary.importFrom(name.toString(), source);
+        return false;
+    const bool imported = macroLibrary.importFrom(name.toString(), source);
     noteWrite(macroLibrary.takeWriteFailure());
+    return imported;
 }
 
 void myQQuickView::saveMacroIniToFile(QVariant name)

@@ -80,7 +80,9 @@ public slots:
     QVariant loadDefaultProfile(QString key);
     void saveProfile(int profile);
     void resetProfile(int profile);
-    void loadMacroIniFromFile(QVariant name);
+    // True when the chosen file now is the macro; false when the chooser was
+    // cancelled or the copy failed, the macro then being as it was.
+    bool loadMacroIniFromFile(QVariant name);
     void saveMacroIniToFile(QVariant name);
     void renameMacroIniFile(QVariant oldName, QVariant newName);
     QString getCustomFilePath();

@@ -452,10 +452,16 @@ private slots:
         rig.view->saveMacroIniToFile("Macro. 020");
         const QByteArray bytes = rig.readFile("fire.mc");
         QCOMPARE(bytes, rig.readFile("modules/macro/Macro. 020.bin"));
-        rig.view->loadMacroIniFromFile("Macro. 021");
+        QCOMPARE(rig.view->loadMacroIniFromFile("Macro. 021"), true);
         QCOMPARE(rig.readFile("modules/macro/Macro. 021.bin"), bytes);
         QCOMPARE(rig.dialogs.captions,
                  (QStringList{"Save File|Macro(*.mc)", "Open File|Macro(*.mc)"}));
+        // A cancelled chooser and a file that is gone import nothing.
+        rig.dialogs.nextFile = QString();
+        QCOMPARE(rig.view->loadMacroIniFromFile("Macro. 021"), false);
+        rig.dialogs.nextFile = rig.dir.filePath("gone.mc");
+        QCOMPARE(rig.view->loadMacroIniFromFile("Macro. 021"), false);
+        QCOMPARE(rig.readFile("modules/macro/Macro. 021.bin"), bytes);
         rig.view->renameMacroIniFile("Macro. 021", "../outside");
         QVERIFY(!QFile::exists(rig.dir.filePath("modules/outside.bin")));
         QVERIFY(rig.view->getMacroIniNames().contains("Macro. 021.bin"));

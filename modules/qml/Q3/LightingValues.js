@@ -25,6 +25,22 @@ function keptOrChanged(read, shown, current) {
     return out
 }
 
+// The controls the user has worked since the page last read, with `control`
+// added.
+function withWorked(worked, control) {
+    var out = {}
+    for (var name in worked)
+        out[name] = worked[name]
+    out[control] = true
+    return out
+}
+
+// Whether `control` still shows (`now`) what it showed after reading
+// (`shown`) and the user has not worked it: its value then goes back as read.
+function unworked(control, worked, shown, now) {
+    return !worked[control] && now[control] === shown[control]
+}
+
 // Puts `values` into `list` from `at` on, as far as `list` reaches.
 function putValues(list, at, values) {
     for (var i = 0; i < values.length && at + i < list.length; ++i)

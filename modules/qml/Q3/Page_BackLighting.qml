@@ -47,15 +47,13 @@ Item {
     }
 
     function markWorked(control) {
-        var worked = workedControls
-        worked[control] = true
-        workedControls = worked
+        workedControls = Lighting.withWorked(workedControls, control)
     }
 
     // The field `mask` of byte `byteIndex`: as read, or `chosen` shifted into
     // place when the control changed.
     function field(control, byteIndex, mask, shift, chosen) {
-        var kept = !workedControls[control] && controlStates()[control] === shownControls[control]
+        var kept = Lighting.unworked(control, workedControls, shownControls, controlStates())
         return kept ? readBytes[byteIndex] & mask : (chosen << shift) & mask
     }
 

@@ -94,15 +94,13 @@ Item {
     }
 
     function markWorked(control) {
-        var worked = workedControls
-        worked[control] = true
-        workedControls = worked
+        workedControls = Lighting.withWorked(workedControls, control)
     }
 
     // Record position `at`: as read while `control` shows what was read,
     // else `chosen`.
     function keptOrChosen(control, at, chosen) {
-        var kept = !workedControls[control] && controlStates()[control] === shownControls[control]
+        var kept = Lighting.unworked(control, workedControls, shownControls, controlStates())
         return kept && readRecord.length > at ? Lighting.byteAt(readRecord, at) : chosen
     }
 

@@ -260,28 +260,16 @@ Item {
         refreshMacroFiles(keep)
     }
 
-    function sameList(a, b) {
-        if (a.length !== b.length)
-            return false
-        for (var i = 0; i < a.length; ++i) {
-            if (String(a[i]) !== String(b[i]))
-                return false
-        }
-        return true
-    }
-
     // An imported file brings its own slot; the file it replaces keeps its
     // slot, so that no two files claim one slot (the start-up repair would
     // delete one of them). The selected file's steps are read again only
-    // when the import changed the file: a cancelled or failed import keeps
-    // the steps shown, which may not have been written yet.
+    // when a file was imported: a cancelled or failed import keeps the steps
+    // shown, which may not have been written yet.
     function importMacro(index) {
         var name = md_MacroFile.get(index).textX
         var before = ui_View.loadMacroIniConfig(name)
-        var stepsBefore = ui_View.loadMacroIni(name)
-        ui_View.loadMacroIniFromFile(name)
+        var imported = ui_View.loadMacroIniFromFile(name)
         var after = ui_View.loadMacroIniConfig(name)
-        var imported = !sameList(after, before) || !sameList(ui_View.loadMacroIni(name), stepsBefore)
         if (before.length >= 2 && after.length >= 2 && Number(after[0]) !== Number(before[0]))
             ui_View.setMacroIniConfig(name, [before[0], after[1]])
         if (imported && index === fl_MacroFile.currentIndex)
