@@ -116,10 +116,8 @@ Item {
             ui_View.playMedia_Index(index)
     }
 
-    // Text `index` of the active string table, or `fallback` while the table
-    // is shorter (before the settings page has loaded it).
     // Text `index` of the active table; the English one where the table has
-    // no such entry.
+    // no such entry (also before the settings page has loaded a table).
     function globalString(index) {
         var strings = globalSetting_stringList
         return (strings && strings.length > index) ? strings[index] : BuiltInStrings.strings[index]

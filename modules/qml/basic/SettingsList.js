@@ -25,7 +25,6 @@ var positions = {
 }
 var swatchCount = 7
 var channels = 3
-var entryCount = 32
 
 // Position of channel `c` (0 red, 1 green, 2 blue) of swatch `k`.
 function swatchAt(k, c) {
