@@ -123,7 +123,12 @@ xvfb-run -a -s "-screen 0 1280x800x24" bash -euo pipefail -c '
   source "$XVFB_SESSION"
   start_program reports.txt
   click "$ALL_SAVE"
-  sleep 2.5
+  # ALL SAVE ends with the record of the back-lighting page, the second 08.
+  for _ in $(seq 100); do
+    [ "$(grep -c -F "cmd feature-out 00 08 " reports.txt)" -ge 2 ] && break
+    sleep 0.1
+  done
+  sleep 0.5
   kill -TERM "$pid"; wait "$pid"
 '
 records=$(cut -d" " -f2- reports.txt | grep -F "cmd feature-out 00 08 " || true)
