@@ -152,7 +152,7 @@ LanguagePack LanguagePacks::load(const QString& code) const
     const QSettings settings(path, QSettings::IniFormat);
     LanguagePack pack;
     pack.strings.append(settings.value(QStringLiteral("font/family")).toString());
-    // The scene has 114 strings; a corrupt count must not exhaust memory.
+    // The scene has 130 strings; a corrupt count must not exhaust memory.
     constexpr int MaxStrings = 1024;
     const int total = qMin(settings.value(QStringLiteral("font/total"), 0).toInt(), MaxStrings);
     qint64 units = 0;

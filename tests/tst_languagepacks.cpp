@@ -21,7 +21,7 @@
 
 namespace {
 
-// The scene's built-in English table: entry 0 the font family, 1 … 114 the UI strings.
+// The scene's built-in English table: entry 0 the font family, 1 … 130 the UI strings.
 // clang-format off
 const char* const BuiltInTable[] = {
     "Arial", "OPTIONS", "LOOP", "SPEED", "BRIGHTNESS", "DIRECTION", "PAINTING", "EFFECTS",
@@ -39,10 +39,12 @@ const char* const BuiltInTable[] = {
     "FIRE KEY", "TRIPLE CLICK", "DPI SWITCH", "NORMAL PLAY", "TIMES", "ALWAYS REPEAT",
     "REPEAT ON PRESSED", "POLLING RATE", "CURSOR SPEED", "VERTICAL SCROLL SPEED",
     "DOUBLE CLICK SPEED", "DPI LEVEL", "DPI INDICATOR LED", "DEFAULT", "APPLY", "SCROLL SWAP",
-    "SCROLL UP", "SCROLL DOWN", "LED CONTROL", "RENAME", "ALL RESET", "ALL SAVE",
+    "SCROLL UP", "SCROLL DOWN", "LED CONTROL", "RENAME", "ALL RESET", "ALL SAVE", "SETTINGS",
+    "CLOSE", "PROFILE", "ADD", "RECORD", "DELAY", "RED", "GREEN", "BLUE", "PALETTE", "WEBSITE",
+    "STEPS", "NONE", "FUNCTION", "PRESS A KEY", "LIGHTING",
 };
 // clang-format on
-constexpr int TableSize = 115;
+constexpr int TableSize = 131;
 static_assert(std::size(BuiltInTable) == TableSize);
 
 struct ShippedPack

@@ -5,7 +5,9 @@
 // answers the backend's file choosers and records its warnings; `soundProbe`
 // counts the sound cues started, `pictureFiles` writes picture files of any
 // size and `settingsProbe` reads and edits the data files on disk. The
-// scene's files are available from the resources as "qrc:/modules/qml/…".
+// scene's files are available from the resources as "qrc:/modules/qml/…";
+// with Q3_SCENE_SOURCE set to a folder, those addresses read that folder
+// instead, so scene edits are tried without rebuilding.
 #include "dialogprobe.h"
 #include "keyboardprobe.h"
 #include "myqquickview.h"
@@ -22,10 +24,29 @@
 #include <QApplication>
 #include <QDir>
 #include <QQmlContext>
+#include <QQmlAbstractUrlInterceptor>
 #include <QQmlEngine>
 #include <QTemporaryDir>
 #include <QtQuickTest>
 #include <memory>
+
+// Maps "qrc:/modules/qml/…" to the same path under a folder on disk.
+class SceneSourceFolder : public QQmlAbstractUrlInterceptor
+{
+public:
+    explicit SceneSourceFolder(const QString& folder) : folder(folder) {}
+
+    QUrl intercept(const QUrl& url, DataType) override
+    {
+        static const QString prefix = QStringLiteral("/modules/qml/");
+        if (url.scheme() != QLatin1String("qrc") || !url.path().startsWith(prefix))
+            return url;
+        return QUrl::fromLocalFile(folder + '/' + url.path().mid(prefix.size()));
+    }
+
+private:
+    QString folder;
+};
 
 class SceneSetup : public QObject
 {
@@ -60,6 +81,11 @@ public slots:
         context->setContextProperty("soundProbe", sounds.get());
         context->setContextProperty("pictureFiles", &pictures);
         context->setContextProperty("settingsProbe", &settingsFiles);
+        const QString sourceFolder = qEnvironmentVariable("Q3_SCENE_SOURCE");
+        if (!sourceFolder.isEmpty()) {
+            sceneSource = std::make_unique<SceneSourceFolder>(sourceFolder);
+            engine->addUrlInterceptor(sceneSource.get());
+        }
     }
 
     void cleanupTestCase()
@@ -79,6 +105,7 @@ private:
     std::unique_ptr<SoundProbe> sounds;
     PictureFiles pictures;
     SettingsProbe settingsFiles;
+    std::unique_ptr<SceneSourceFolder> sceneSource; // outlives the engines it is added to
 };
 
 int main(int argc, char** argv)

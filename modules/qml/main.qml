@@ -39,6 +39,8 @@ Item {
     property int skin_No: settingsPage ? settingsPage.skin_No : 1
     property bool isCustomBackground: settingsPage ? settingsPage.isCustomBackground : false
     property url sourceCustomBackground: settingsPage ? settingsPage.sourceCustomBackground : ""
+    // The keyboard focus mark's colour: the light accent the skin is painted in.
+    readonly property color focusMarkColor: skin_No === 2 ? "#FFD79A" : "#A8F4FC"
 
     // Skin pictures, read from the program directory.
     readonly property string skinPath: "file:modules/img/skin" + skin_No
