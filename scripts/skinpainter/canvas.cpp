@@ -16,6 +16,8 @@ constexpr int kRimAlpha = 90;     // rim light along the top of raised faces
 constexpr int kInnerShadow = 110; // shadow line along the top of recessed faces
 constexpr int kHoverTint = 70;    // accent share of a hovered face, 0 ... 255
 
+int g_pixelRatio = 1;
+
 // One box pass (along rows or columns) over premultiplied ARGB; pixels beyond the border
 // count as transparent.
 void boxPass(const QImage& src, QImage& dst, int radius, bool horizontal)
@@ -57,11 +59,35 @@ void boxPass(const QImage& src, QImage& dst, int radius, bool horizontal)
 
 } // namespace
 
+void setPixelRatio(int ratio)
+{
+    g_pixelRatio = ratio;
+}
+
+int pixelRatio()
+{
+    return g_pixelRatio;
+}
+
 QImage blank(QSize size)
 {
-    QImage img(size, QImage::Format_ARGB32_Premultiplied);
+    QImage img(size * g_pixelRatio, QImage::Format_ARGB32_Premultiplied);
+    img.setDevicePixelRatio(g_pixelRatio);
     img.fill(Qt::transparent);
     return img;
+}
+
+QImage blankLike(const QImage& picture)
+{
+    QImage img(picture.size(), QImage::Format_ARGB32_Premultiplied);
+    img.setDevicePixelRatio(picture.devicePixelRatio());
+    img.fill(Qt::transparent);
+    return img;
+}
+
+QRectF area(const QImage& picture)
+{
+    return QRectF(QPointF(0, 0), picture.deviceIndependentSize());
 }
 
 void prepare(QPainter& p)
@@ -118,7 +144,7 @@ QImage blurred(const QImage& source, int radius)
 {
     QImage a = source.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     QImage b = a;
-    const int box = std::max(1, radius / 2);
+    const int box = std::max(1, radius / 2) * qRound(source.devicePixelRatio());
     for (int pass = 0; pass < kBlurPasses; ++pass) {
         boxPass(a, b, box, true);
         boxPass(b, a, box, false);
@@ -140,13 +166,13 @@ void dropFaint(QImage& picture, int minAlpha)
 void glow(QImage& target, const std::function<void(QPainter&)>& shape, const QColor& color,
           int radius, qreal strength, const QPainterPath& keepOut)
 {
-    QImage layer = blank(target.size());
+    QImage layer = blankLike(target);
     {
         QPainter lp(&layer);
         prepare(lp);
         shape(lp);
         lp.setCompositionMode(QPainter::CompositionMode_SourceIn);
-        lp.fillRect(layer.rect(), color);
+        lp.fillRect(area(layer), color);
     }
     layer = blurred(layer, radius);
     if (!keepOut.isEmpty()) {

@@ -15,8 +15,20 @@ struct SkinPalette;
 
 namespace canvas {
 
-// A fully transparent picture (premultiplied ARGB, what QPainter is fastest on).
+// Every picture is painted once for each pixel ratio: 1 for "name.png", 2 for
+// the "name@2x.png" that Qt Quick loads on screens scaled above 1. Coordinates
+// and sizes are always scene pixels; a painter on a picture from blank() maps
+// them onto the picture's own pixels. Set before painting; 1 until then.
+void setPixelRatio(int ratio);
+int pixelRatio();
+
+// A fully transparent picture of `size` scene pixels at the current pixel
+// ratio (premultiplied ARGB, what QPainter is fastest on).
 QImage blank(QSize size);
+// A fully transparent picture of the same scene size and pixel ratio.
+QImage blankLike(const QImage& picture);
+// The picture's rectangle in scene pixels, whatever its pixel ratio.
+QRectF area(const QImage& picture);
 
 // A painter with antialiasing on, ready for vector shapes.
 void prepare(QPainter& p);
@@ -32,7 +44,7 @@ QLinearGradient vertical(const QRectF& r, const QColor& top, const QColor& botto
 QLinearGradient horizontal(const QRectF& r, const QColor& left, const QColor& right);
 
 // Paints the shape drawn by `shape` (in any colour) as a soft halo of `color`:
-// the shape is blurred by `radius` pixels and laid over `target` at `strength`
+// the shape is blurred by `radius` scene pixels and laid over `target` at `strength`
 // opacity. Pixels inside `keepOut` are left untouched.
 void glow(QImage& target, const std::function<void(QPainter&)>& shape, const QColor& color,
           int radius, qreal strength, const QPainterPath& keepOut = QPainterPath());
@@ -42,6 +54,8 @@ void glow(QImage& target, const std::function<void(QPainter&)>& shape, const QCo
 void dropFaint(QImage& picture, int minAlpha);
 
 // Box blur, three passes, integer arithmetic (same bytes on every run).
+// `radius` is in scene pixels: a picture at pixel ratio 2 is blurred twice
+// as far in its own pixels.
 QImage blurred(const QImage& source, int radius);
 
 // The looks shared by buttons, fields and plates.

@@ -33,7 +33,7 @@ constexpr int kCellLitAlpha = 80;  // button-group cell, hovered or current fill
 
 QPainterPath full(const QImage& img, qreal radius)
 {
-    return roundRect(hairline(QRectF(img.rect())), radius);
+    return roundRect(hairline(area(img)), radius);
 }
 
 QImage field(const SkinPalette& pal, QSize size, qreal radius)
@@ -41,7 +41,7 @@ QImage field(const SkinPalette& pal, QSize size, qreal radius)
     QImage img = blank(size);
     QPainter p(&img);
     prepare(p);
-    plate(p, full(img, radius), QRectF(img.rect()), Plate::Inset, pal);
+    plate(p, full(img, radius), area(img), Plate::Inset, pal);
     return img;
 }
 
@@ -57,7 +57,8 @@ QImage fileList(const SkinPalette& pal)
     QImage img = field(pal, geo::kFileList, kFieldRadius);
     QPainter p(&img);
     prepare(p);
-    const QRectF gutter(img.width() - kScrollGutter - 2, 3, kScrollGutter - 2, img.height() - 6);
+    const QRectF gutter(area(img).width() - kScrollGutter - 2, 3, kScrollGutter - 2,
+                        area(img).height() - 6);
     p.setPen(Qt::NoPen);
     p.setBrush(withAlpha(pal.edge, kGutterAlpha));
     p.drawRoundedRect(gutter, gutter.width() / 2, gutter.width() / 2);
@@ -91,8 +92,8 @@ QImage palette(const SkinPalette& pal)
     QImage img = blank(geo::kPalette);
     QPainter p(&img);
     prepare(p);
-    const qreal w = img.width();
-    const qreal h = img.height();
+    const qreal w = area(img).width();
+    const qreal h = area(img).height();
     const QRectF bar(0, geo::kPaletteBarInset, w, h - 2 * geo::kPaletteBarInset);
     plate(p, roundRect(hairline(bar), 2), bar, Plate::Inset, pal);
     // Ruler ticks above and below the bar at the gradient's nine stops.
@@ -110,7 +111,7 @@ QImage palette(const SkinPalette& pal)
 QImage checkbox(const SkinPalette& pal, bool checked)
 {
     QImage img = blank(geo::kCheckbox);
-    const QRectF r(img.rect());
+    const QRectF r(area(img));
     {
         QPainter p(&img);
         prepare(p);
@@ -131,7 +132,7 @@ QImage iconButton(const SkinPalette& pal, QSize size, Icon icon, qreal iconSize,
                   bool hovered, const QColor& idleGlyph)
 {
     QImage img = blank(size);
-    const QRectF r(img.rect());
+    const QRectF r(area(img));
     {
         QPainter p(&img);
         prepare(p);
@@ -150,7 +151,7 @@ QImage twoButtonFrame(const SkinPalette& pal)
     QImage img = blank(geo::kTwoButtonFrame);
     QPainter p(&img);
     prepare(p);
-    const QRectF r = hairline(QRectF(img.rect()));
+    const QRectF r = hairline(area(img));
     p.fillPath(roundRect(r, kFrameRadius), withAlpha(pal.panelDeep, 230));
     p.setPen(QPen(pal.edge, 1));
     p.drawPath(roundRect(r, kFrameRadius));
@@ -166,7 +167,7 @@ QImage toolFrame(const SkinPalette& pal)
     QImage img = blank(geo::kToolFrame);
     QPainter p(&img);
     prepare(p);
-    const QRectF r = hairline(QRectF(img.rect()));
+    const QRectF r = hairline(area(img));
     p.fillPath(roundRect(r, kSmallRadius + 1), withAlpha(pal.panelDeep, 230));
     p.setPen(QPen(pal.edge, 1));
     p.drawPath(roundRect(r, kSmallRadius + 1));
@@ -177,7 +178,7 @@ QImage segment(const SkinPalette& pal, bool lit)
 {
     QImage img = blank(geo::kSegment);
     const QRectF tile =
-        QRectF(img.rect()).adjusted(kSegmentInset, kSegmentInset, -kSegmentInset, -kSegmentInset);
+        area(img).adjusted(kSegmentInset, kSegmentInset, -kSegmentInset, -kSegmentInset);
     const QPainterPath shape = roundRect(hairline(tile), kSegmentRadius);
     if (lit)
         glow(
@@ -206,7 +207,7 @@ QImage slider11Base(const SkinPalette& pal)
                         geo::kSlider11Segment.width() / 2.0 - 0.5;
         p.setBrush(withAlpha(i % 5 == 0 ? pal.accentDeep : pal.glyphDim, kTickAlpha));
         p.drawRect(QRectF(x, 2, 1, 3));
-        p.drawRect(QRectF(x, img.height() - 5, 1, 3));
+        p.drawRect(QRectF(x, area(img).height() - 5, 1, 3));
     }
     return img;
 }
@@ -214,7 +215,7 @@ QImage slider11Base(const SkinPalette& pal)
 QImage slider11Segment(const SkinPalette& pal, bool lit)
 {
     QImage img = blank(geo::kSlider11Segment);
-    const QRectF r(img.rect());
+    const QRectF r(area(img));
     QPainter p(&img);
     prepare(p);
     const QPainterPath shape = roundRect(hairline(r), kSegment11Radius);
@@ -251,7 +252,7 @@ QImage groupBase(const SkinPalette& pal, QSize size, std::initializer_list<int> 
 QImage groupCell(const SkinPalette& pal, bool lit)
 {
     QImage img = blank(geo::kGroupCell);
-    const QRectF r(img.rect());
+    const QRectF r(area(img));
     QPainter p(&img);
     prepare(p);
     const QPainterPath shape = roundRect(hairline(r), kSmallRadius);
@@ -274,8 +275,8 @@ QImage groupCell(const SkinPalette& pal, bool lit)
 QImage fileListFrame(const SkinPalette& pal)
 {
     QImage img = blank(geo::kFileListFrame);
-    const QRectF r = hairline(QRectF(img.rect()));
-    const QLineF topBar(kFrameRadius + 2, 1.5, img.width() - kFrameRadius - 2, 1.5);
+    const QRectF r = hairline(area(img));
+    const QLineF topBar(kFrameRadius + 2, 1.5, area(img).width() - kFrameRadius - 2, 1.5);
     glow(
         img,
         [&](QPainter& p) {
@@ -294,12 +295,12 @@ QImage fileListFrame(const SkinPalette& pal)
     p.drawLine(topBar);
     // Rule between the heading and the list.
     const qreal rule = geo::kFileListTop - 0.5;
-    QLinearGradient g(QPointF(1, rule), QPointF(img.width() - 1, rule));
+    QLinearGradient g(QPointF(1, rule), QPointF(area(img).width() - 1, rule));
     g.setColorAt(0, pal.accentDeep);
     g.setColorAt(0.5, pal.accent);
     g.setColorAt(1, pal.accentDeep);
     p.setPen(QPen(QBrush(g), 1));
-    p.drawLine(QPointF(1, rule), QPointF(img.width() - 1, rule));
+    p.drawLine(QPointF(1, rule), QPointF(area(img).width() - 1, rule));
     return img;
 }
 

@@ -73,7 +73,7 @@ QPainterPath shape(const KeyType& k, qreal left, qreal top, qreal right, qreal b
 QImage cap(const SkinPalette& pal, const KeyType& k)
 {
     QImage img = blank(pictureSize(k));
-    const QRectF all(img.rect());
+    const QRectF all(area(img));
     QPainter p(&img);
     prepare(p);
     const QPainterPath body = shape(k, 0.5, 0.5, 0.5, 0.5, kCapRadius);
@@ -98,7 +98,7 @@ QImage selectionFrame(const SkinPalette& pal, const KeyType& k)
     const QPainterPath outline = shape(k, 0.75, 0.75, 0.75, 0.75, kCapRadius);
     // Inner glow: the outline blurred, kept inside the cap.
     QPainterPath outside;
-    outside.addRect(QRectF(img.rect()).adjusted(-4, -4, 4, 4));
+    outside.addRect(area(img).adjusted(-4, -4, 4, 4));
     outside = outside.subtracted(shape(k, 0, 0, 0, 0, kCapRadius));
     glow(
         img,

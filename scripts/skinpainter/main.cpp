@@ -2,12 +2,16 @@
 //
 //   skinpainter OUTPUT_DIR      writes OUTPUT_DIR/skin1/... and OUTPUT_DIR/skin2/...
 //
+// Each picture twice: name.png, and name@2x.png painted at twice the
+// resolution for screens scaled above 1 (Qt Quick picks it by itself).
+//
 // Every picture is vector-drawn with QPainter from the skin's palette
 // (skinpalette.cpp); the sizes are listed in geometry.h. The output is the
 // same, byte for byte, on every run on one machine; other CPUs antialias a
 // few pixels differently, so the build paints the skins into its own
 // bin/modules/img instead of shipping committed pictures.
 
+#include "canvas.h"
 #include "controls.h"
 #include "keycaps.h"
 #include "menus.h"
@@ -18,6 +22,10 @@
 
 #include <QGuiApplication>
 #include <QTextStream>
+
+namespace {
+constexpr int kPixelRatios[] = {1, 2};
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -34,15 +42,18 @@ int main(int argc, char** argv)
     }
     int failures = 0;
     for (const SkinPalette& pal : skinPalettes()) {
-        SkinWriter out(args.at(1), pal.number);
-        paintWindow(pal, out);
-        paintMenus(pal, out);
-        paintPages(pal, out);
-        paintControls(pal, out);
-        paintKeycaps(pal, out);
-        for (const QString& e : out.errors())
-            err << "skinpainter: " << e << '\n';
-        failures += int(out.errors().size());
+        for (int ratio : kPixelRatios) {
+            canvas::setPixelRatio(ratio);
+            SkinWriter out(args.at(1), pal.number, ratio);
+            paintWindow(pal, out);
+            paintMenus(pal, out);
+            paintPages(pal, out);
+            paintControls(pal, out);
+            paintKeycaps(pal, out);
+            for (const QString& e : out.errors())
+                err << "skinpainter: " << e << '\n';
+            failures += int(out.errors().size());
+        }
     }
     return failures == 0 ? 0 : 1;
 }

@@ -54,7 +54,7 @@ constexpr int kPfChipPins[] = {5, 8}; // pin positions along each side
 QImage topContainer(const SkinPalette& pal)
 {
     QImage img = blank(geo::kListUpContainer);
-    const qreal w = img.width();
+    const qreal w = area(img).width();
     const qreal cx = w / 2;
     const qreal left = geo::kUpButtonMargin + geo::kTitleButton.width();
     const qreal right = w - left;
@@ -111,15 +111,15 @@ QImage topContainer(const SkinPalette& pal)
 QImage titleButton(const SkinPalette& pal, Icon icon, bool hovered)
 {
     QImage img = blank(geo::kTitleButton);
-    const QRectF r = hairline(QRectF(img.rect()));
+    const QRectF r = hairline(area(img));
     {
         QPainter p(&img);
         prepare(p);
         plate(p, roundRect(r, kTitleButtonRadius), r, hovered ? Plate::Hovered : Plate::Raised,
               pal);
     }
-    const QRectF box((img.width() - kTitleIcon) / 2, (img.height() - kTitleIcon) / 2, kTitleIcon,
-                     kTitleIcon);
+    const QRectF box((area(img).width() - kTitleIcon) / 2, (area(img).height() - kTitleIcon) / 2,
+                     kTitleIcon, kTitleIcon);
     const qreal stroke = icon == Icon::Close ? kTitleIconStroke : 1;
     paintIcon(img, icon, box, stroke, hovered ? pal.accentLight : pal.glyph, pal.accent,
               hovered ? 0.7 : 0);
@@ -129,8 +129,8 @@ QImage titleButton(const SkinPalette& pal, Icon icon, bool hovered)
 QImage bottomContainer(const SkinPalette& pal)
 {
     QImage img = blank(geo::kListDnContainer);
-    const qreal w = img.width();
-    const qreal h = img.height();
+    const qreal w = area(img).width();
+    const qreal h = area(img).height();
     const qreal cx = w / 2;
     const qreal bottom = h - 1.5;
 
@@ -202,7 +202,7 @@ QImage fnButton(const SkinPalette& pal, bool hovered)
 {
     QImage img = blank(geo::kFnButton);
     const QPainterPath shape = fnButtonShape();
-    const QRectF r(img.rect());
+    const QRectF r(area(img));
     if (hovered)
         glow(
             img, [&](QPainter& p) { p.fillRect(kFnMarker, Qt::white); }, pal.accent, 6, 1.0,
@@ -244,7 +244,7 @@ QImage fnIcon(const SkinPalette& pal, Icon icon, bool current)
 QImage profileContainer(const SkinPalette& pal)
 {
     QImage img = blank(geo::kListPfContainer);
-    const qreal bottom = img.height() - 4.5;
+    const qreal bottom = area(img).height() - 4.5;
     const QRectF plateRect(QPointF(kPfPlateLeft, kPfPlateTop), QPointF(kPfPlateRight, bottom));
     const QRectF head(kPfPlateLeft + 6, kPfHeadTop, kPfPlateRight - kPfPlateLeft - 12,
                       kPfHeadHeight);

@@ -109,7 +109,7 @@ QImage page(const SkinPalette& pal, PageKind kind)
                        : kind == PageKind::Settings ? geo::kSettingsBackground
                                                     : geo::kPageBackground;
     QImage img = blank(size);
-    const QRectF r(img.rect());
+    const QRectF r(area(img));
     {
         QPainter p(&img);
         prepare(p);

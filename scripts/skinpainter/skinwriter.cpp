@@ -20,14 +20,34 @@ bool fullyOpaque(const QImage& img)
 }
 } // namespace
 
-SkinWriter::SkinWriter(const QString& outputDir, int skinNumber)
-    : m_root(QDir(outputDir).filePath(QStringLiteral("skin%1").arg(skinNumber)))
+SkinWriter::SkinWriter(const QString& outputDir, int skinNumber, int pixelRatio)
+    : m_root(QDir(outputDir).filePath(QStringLiteral("skin%1").arg(skinNumber))),
+      m_pixelRatio(pixelRatio)
 {
+}
+
+QString SkinWriter::fileName(const QString& relativePath) const
+{
+    if (m_pixelRatio == 1)
+        return relativePath;
+    const QString suffix = QStringLiteral(".png");
+    return relativePath.chopped(suffix.size()) + QStringLiteral("@%1x").arg(m_pixelRatio) + suffix;
 }
 
 void SkinWriter::save(const QString& relativePath, const QImage& picture)
 {
-    const QString path = m_root.filePath(relativePath);
+    const QString path = m_root.filePath(fileName(relativePath));
+    if (!relativePath.endsWith(QStringLiteral(".png"))) {
+        m_errors << QStringLiteral("%1: not a .png name").arg(relativePath);
+        return;
+    }
+    if (picture.devicePixelRatio() != m_pixelRatio) {
+        m_errors << QStringLiteral("%1: painted at pixel ratio %2, written at %3")
+                        .arg(path)
+                        .arg(picture.devicePixelRatio())
+                        .arg(m_pixelRatio);
+        return;
+    }
     if (!QDir().mkpath(QFileInfo(path).absolutePath())) {
         m_errors << QStringLiteral("cannot create the folder of %1").arg(path);
         return;
@@ -43,5 +63,5 @@ void SkinWriter::save(const QString& relativePath, const QImage& picture)
         m_errors << QStringLiteral("%1: %2").arg(path, writer.errorString());
         return;
     }
-    m_written << relativePath;
+    m_written << fileName(relativePath);
 }

@@ -1,8 +1,10 @@
 #pragma once
 
-// Writes the pictures of one skin below OUTPUT_DIR/skin<N>/ as PNG files.
-// The encoding is fixed (format, compression, no text chunks), so the same
-// picture gives the same bytes on every run.
+// Writes the pictures of one skin at one pixel ratio below
+// OUTPUT_DIR/skin<N>/ as PNG files: "common/add_0.png" at ratio 1,
+// "common/add_0@2x.png" at ratio 2 (the name Qt Quick looks for on scaled
+// screens). The encoding is fixed (format, compression, no text chunks), so
+// the same picture gives the same bytes on every run.
 
 #include <QDir>
 #include <QImage>
@@ -12,16 +14,21 @@
 class SkinWriter
 {
 public:
-    SkinWriter(const QString& outputDir, int skinNumber);
+    SkinWriter(const QString& outputDir, int skinNumber, int pixelRatio);
 
-    // relativePath like "common/add_0.png"; records failures instead of throwing.
+    // relativePath like "common/add_0.png", named as at ratio 1; the picture
+    // must have been painted at this writer's pixel ratio. Records failures
+    // instead of throwing.
     void save(const QString& relativePath, const QImage& picture);
 
     const QStringList& written() const { return m_written; }
     const QStringList& errors() const { return m_errors; }
 
 private:
+    QString fileName(const QString& relativePath) const;
+
     QDir m_root;
+    int m_pixelRatio;
     QStringList m_written;
     QStringList m_errors;
 };

@@ -92,32 +92,32 @@ QImage background(const SkinPalette& pal)
         QPainter p(&img);
         prepare(p);
         p.setClipPath(panel);
-        p.fillRect(img.rect(), vertical(QRectF(geo::kPanel), pal.bodyTop, pal.bodyBottom));
+        p.fillRect(area(img), vertical(QRectF(geo::kPanel), pal.bodyTop, pal.bodyBottom));
 
         QRadialGradient top(QPointF(geo::kWindow.width() / 2.0, 0), kTopHazeRadius);
         top.setColorAt(0, withAlpha(pal.accent, kTopHazeAlpha));
         top.setColorAt(1, withAlpha(pal.accent, 0));
-        p.fillRect(img.rect(), top);
+        p.fillRect(area(img), top);
 
         const QPointF pageCentre = QRectF(geo::kPageArea).center();
         QRadialGradient page(pageCentre, kPageHazeRadius);
         page.setColorAt(0, withAlpha(pal.accent, kPageHazeAlpha));
         page.setColorAt(1, withAlpha(pal.accent, 0));
-        p.fillRect(img.rect(), page);
+        p.fillRect(area(img), page);
 
         // Hexagon grid, strongest behind the page area's centre.
-        QImage hex = blank(img.size());
+        QImage hex = blankLike(img);
         {
             QPainter hp(&hex);
             prepare(hp);
             hp.setPen(QPen(withAlpha(pal.edgeLight, 255), 1));
             const qreal dx = kHexSize * 1.5;
             const qreal dy = kHexSize * std::sqrt(3.0);
-            const QRectF area = QRectF(geo::kPageArea).adjusted(-40, -40, 40, 40);
-            for (int col = 0; col * dx < area.width() + dx; ++col) {
-                for (int row = 0; row * dy < area.height() + dy; ++row) {
-                    const QPointF c(area.left() + col * dx,
-                                    area.top() + row * dy + ((col % 2) ? dy / 2 : 0));
+            const QRectF grid = QRectF(geo::kPageArea).adjusted(-40, -40, 40, 40);
+            for (int col = 0; col * dx < grid.width() + dx; ++col) {
+                for (int row = 0; row * dy < grid.height() + dy; ++row) {
+                    const QPointF c(grid.left() + col * dx,
+                                    grid.top() + row * dy + ((col % 2) ? dy / 2 : 0));
                     hp.drawPath(hexagon(c, kHexSize));
                 }
             }
@@ -125,7 +125,7 @@ QImage background(const SkinPalette& pal)
             QRadialGradient fade(pageCentre, kHexFadeRadius);
             fade.setColorAt(0, withAlpha(Qt::black, kHexAlpha));
             fade.setColorAt(1, withAlpha(Qt::black, 0));
-            hp.fillRect(hex.rect(), fade);
+            hp.fillRect(area(hex), fade);
         }
         p.drawImage(0, 0, hex);
 
@@ -142,10 +142,10 @@ QImage background(const SkinPalette& pal)
     }
     // Vignette: darkens the panel towards its edge.
     QPainterPath outside;
-    outside.addRect(QRectF(img.rect()));
+    outside.addRect(area(img));
     outside = outside.subtracted(panel);
     QPainterPath inside;
-    inside.addRect(QRectF(img.rect()));
+    inside.addRect(area(img));
     glow(
         img, [&](QPainter& p) { p.fillPath(outside, Qt::black); }, pal.shadow, kVignetteRadius,
         kVignetteStrength, inside.subtracted(panel));
@@ -326,7 +326,7 @@ QImage logo(const SkinPalette& pal, bool hovered)
 
     QPainter p(&img);
     prepare(p);
-    QLinearGradient wg(QPointF(0, 0), QPointF(img.width(), 0));
+    QLinearGradient wg(QPointF(0, 0), QPointF(area(img).width(), 0));
     wg.setColorAt(0, withAlpha(pal.accentDeep, 0));
     wg.setColorAt(0.3, withAlpha(wingNear, 200));
     wg.setColorAt(0.5, wingNear);
