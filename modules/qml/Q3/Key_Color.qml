@@ -1,9 +1,16 @@
 import QtQuick
+import "../common"
 
 // One key of the colour page's keyboard picture, sized to its cap picture.
 // Its label is the lit part of the preview: drawn in `color`, then once more
 // in faint white so that an unlit key still shows its name. `ctrl` is the
 // effect controller that drives the key; the bind_ values follow it.
+//
+// For the keyboard and screen readers the key is an entry of the picture's
+// list: it takes the focus while it is the picture's cursor, is selected
+// while isSelect and checked while the shown user picture has it painted.
+// A screen reader's press or toggle asks the picture to toggle it
+// (toggleRequested), as Space does.
 Item {
     id: key
     property var ctrl: null
@@ -24,6 +31,10 @@ Item {
     property bool isSelect: false
     // The painting tool's live mark: the frame picture shows while it is set.
     property bool isMarked: false
+    // The name a screen reader gives: the label, numbered where several
+    // keys carry it.
+    property string accessibleName: name
+    signal toggleRequested
 
     readonly property int effectIndex: ctrl ? ctrl.effectIndex : -1
     readonly property int tmrCount: ctrl ? ctrl.shownCount : 0
@@ -39,6 +50,15 @@ Item {
     readonly property int bind_G_loop: ctrl ? ctrl.loopColor[1] : 0
     readonly property int bind_B_loop: ctrl ? ctrl.loopColor[2] : 0
 
+    // Painted: the shown user picture gives the key an option byte.
+    readonly property int firstPicture: 0x33
+    readonly property int pictureCount: 5
+    readonly property var shownPicture: ctrl && effectIndex >= firstPicture
+                                        && effectIndex < firstPicture + pictureCount
+                                        ? ctrl.getPic(effectIndex - firstPicture + 1) : []
+    readonly property bool isPainted: matrix >= 0 && 4 * matrix < shownPicture.length
+                                      && (parseInt(shownPicture[4 * matrix]) || 0) !== 0
+
     readonly property string picturePath: mainIten.skinPath + "/model_kb/k" + keyType
     readonly property real faintLabelOpacity: 0.10
 
@@ -49,6 +69,16 @@ Item {
     property Item faintParent: null
     property Item capItem: null
     property Item faintItem: null
+
+    Accessible.role: Accessible.ListItem
+    Accessible.name: accessibleName
+    Accessible.focusable: true
+    Accessible.selectable: true
+    Accessible.selected: isSelect
+    Accessible.checkable: true
+    Accessible.checked: isPainted
+    Accessible.onPressAction: toggleRequested()
+    Accessible.onToggleAction: toggleRequested()
 
     width: keyType <= 0 || !capItem ? 0 : capItem.implicitWidth
     height: keyType <= 0 || !capItem ? 0 : capItem.implicitHeight
@@ -94,6 +124,7 @@ Item {
                 text: key.name
                 color: "white"
                 opacity: key.faintLabelOpacity
+                Accessible.ignored: true
             }
         }
     }
@@ -103,11 +134,16 @@ Item {
         objectName: "label"
         text: key.name
         color: "transparent"
+        Accessible.ignored: true
     }
 
     Image {
         objectName: "frame"
         source: key.keyType > 0 ? key.picturePath + "-1.png" : ""
         visible: key.isMarked
+    }
+
+    FocusMark {
+        objectName: "focusMark"
     }
 }

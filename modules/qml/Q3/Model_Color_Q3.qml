@@ -1,12 +1,19 @@
 import QtQuick
+import "../common"
 import "KeyMatrix.js" as KeyMatrix
+import "KeyCursor.js" as KeyCursor
 
 // The colour page's keyboard picture: one Key_ColorPro per key of the
 // hardware definition. `keys` in creation order (the index is the key's
 // swId), `getKey` by matrix slot with a blank record where no key is, and
 // the key centres as (centre << 8) | swId, sorted, for the row and wave
 // scripts (so at most 256 keys).
-Item {
+//
+// By keyboard the picture is one tab stop, a list of its keys: the arrow
+// keys move the cursor (`currentKey`, which holds the focus inside the
+// picture) to the next key by place; Space, Return and Enter report it
+// through keyToggled, as does a screen reader's toggle of a key.
+FocusScope {
     id: modelQ3
     property var keys: []
     property var getKey: []
@@ -16,6 +23,53 @@ Item {
     property var ctrl: null
 
     readonly property int maxKeys: 256
+    property Item currentKey: null
+    signal keyToggled(Item key)
+
+    activeFocusOnTab: true
+    Accessible.role: Accessible.List
+    Accessible.name: mainIten.globalString(46)
+    Accessible.focusable: true
+
+    readonly property var arrowDirections: {
+        var d = {}
+        d[Qt.Key_Left] = "left"
+        d[Qt.Key_Right] = "right"
+        d[Qt.Key_Up] = "up"
+        d[Qt.Key_Down] = "down"
+        return d
+    }
+
+    function moveCursor(direction) {
+        var next = KeyCursor.next(keys, currentKey, direction)
+        if (next)
+            setCurrentKey(next)
+    }
+
+    function setCurrentKey(key) {
+        currentKey = key
+        if (key)
+            key.focus = true
+    }
+
+    // Entering without a cursor (the caps not yet drawn when the keys were
+    // built) puts it on the top left key.
+    onActiveFocusChanged: {
+        if (activeFocus && !currentKey)
+            setCurrentKey(KeyCursor.first(keys))
+    }
+
+    Keys.onPressed: function(event) {
+        var direction = arrowDirections[event.key]
+        if (direction !== undefined) {
+            moveCursor(direction)
+            event.accepted = true
+        } else if ((event.key === Qt.Key_Space || event.key === Qt.Key_Return || event.key === Qt.Key_Enter)
+                   && currentKey) {
+            keyToggled(currentKey)
+            event.accepted = true
+        }
+    }
 
     width: capLayer.width
     height: capLayer.height
@@ -36,6 +90,11 @@ Item {
         width: capLayer.width
         height: capLayer.height
         layer.enabled: true
+    }
+
+    // Shown while the picture or one of its keys has the focus.
+    FocusMark {
+        objectName: "focusMark"
     }
 
     function blankKey() {
@@ -81,10 +140,20 @@ Item {
         }
         capLayer.width = right
         capLayer.height = bottom
+        var names = KeyCursor.distinctNames(created.map(function(k) { return k.name }))
+        for (var n = 0; n < created.length; ++n) {
+            created[n].accessibleName = names[n]
+            created[n].toggleRequested.connect(toggleReporter(created[n]))
+        }
         keys = created
         getKey = byMatrix
+        setCurrentKey(KeyCursor.first(created))
         keysPosX = sortedCentres(created, "x0")
         keysPosY = sortedCentres(created, "y0")
+    }
+
+    function toggleReporter(key) {
+        return function() { modelQ3.keyToggled(key) }
     }
 
     function createKey(component, hwDef, k, swId) {

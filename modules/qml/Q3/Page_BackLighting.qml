@@ -147,7 +147,11 @@ Item {
     }
 
     // The four effects: a check picture and the name, one of them current.
-    Column {
+    // By keyboard one tab stop, a group of radio buttons: the focus rests on
+    // the current entry (the first while none is current), the arrow keys
+    // choose the one above or below, Space, Return and Enter choose the
+    // focused one, each as a click on it does.
+    FocusScope {
         id: _effects
         objectName: "_effects"
         property int currentIndex: 0
@@ -155,39 +159,95 @@ Item {
         y: 110
         width: 120
         height: 120
-        spacing: 5
+        activeFocusOnTab: true
+        Accessible.role: Accessible.Grouping
+        Accessible.name: mainIten.globalString(87)
 
-        Repeater {
-            model: md_effects
+        function choose(index) {
+            currentIndex = index
+            _Page_BackLighting.markWorked("effect")
+        }
 
-            Item {
-                objectName: "effect" + index
-                width: _box.width + 5 + _name.implicitWidth
-                height: _box.height
+        function focusCurrent() {
+            var entry = _effectEntries.itemAt(Math.max(currentIndex, 0))
+            if (entry)
+                entry.focus = true
+        }
 
-                Image {
-                    id: _box
-                    source: (_effectArea.containsMouse || _effects.currentIndex === index)
-                            ? mainIten.sourceCHK1 : mainIten.sourceCHK0
-                }
+        function step(by) {
+            var from = currentIndex >= 0 ? currentIndex : (by > 0 ? -1 : _effectEntries.count)
+            var to = Math.max(0, Math.min(_effectEntries.count - 1, from + by))
+            if (to !== currentIndex)
+                choose(to)
+        }
 
-                Text {
-                    id: _name
-                    x: _box.width + 5
-                    anchors.verticalCenter: _box.verticalCenter
-                    text: textX
-                    font.family: mainIten.globalSetting_fontFamily
-                    font.pixelSize: mainIten.globalSetting_size
-                    color: mainIten.globalSetting_color
-                }
+        onCurrentIndexChanged: focusCurrent()
 
-                MouseArea {
-                    id: _effectArea
-                    anchors.fill: parent
-                    hoverEnabled: true
-                    onClicked: {
-                        _effects.currentIndex = index
-                        _Page_BackLighting.markWorked("effect")
+        Keys.onPressed: function(event) {
+            if (event.key === Qt.Key_Up || event.key === Qt.Key_Left) {
+                step(-1)
+                event.accepted = true
+            } else if (event.key === Qt.Key_Down || event.key === Qt.Key_Right) {
+                step(1)
+                event.accepted = true
+            }
+        }
+
+        Column {
+            spacing: 5
+
+            Repeater {
+                id: _effectEntries
+                model: md_effects
+                onItemAdded: _effects.focusCurrent()
+
+                Item {
+                    id: _entry
+                    objectName: "effect" + index
+                    width: _box.width + 5 + _name.implicitWidth
+                    height: _box.height
+
+                    Accessible.role: Accessible.RadioButton
+                    Accessible.name: textX
+                    Accessible.focusable: true
+                    Accessible.checkable: true
+                    Accessible.checked: _effects.currentIndex === index
+                    Accessible.onPressAction: _effects.choose(index)
+
+                    Keys.onPressed: function(event) {
+                        if (event.key === Qt.Key_Space || event.key === Qt.Key_Return
+                                || event.key === Qt.Key_Enter) {
+                            _effects.choose(index)
+                            event.accepted = true
+                        }
+                    }
+
+                    Image {
+                        id: _box
+                        source: (_effectArea.containsMouse || _effects.currentIndex === index)
+                                ? mainIten.sourceCHK1 : mainIten.sourceCHK0
+                    }
+
+                    Text {
+                        id: _name
+                        x: _box.width + 5
+                        anchors.verticalCenter: _box.verticalCenter
+                        text: textX
+                        font.family: mainIten.globalSetting_fontFamily
+                        font.pixelSize: mainIten.globalSetting_size
+                        color: mainIten.globalSetting_color
+                        Accessible.ignored: true
+                    }
+
+                    MouseArea {
+                        id: _effectArea
+                        anchors.fill: parent
+                        hoverEnabled: true
+                        onClicked: _effects.choose(index)
+                    }
+
+                    FocusMark {
+                        objectName: "focusMark"
                     }
                 }
             }

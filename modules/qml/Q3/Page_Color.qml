@@ -50,6 +50,7 @@ Item {
     readonly property int directionIndex: _direct.index
     readonly property bool isPicture: effectIndex >= firstPicture && effectIndex < firstPicture + pictureCount
     readonly property bool isEffect: effectIndex >= 0 && effectIndex <= lastEffect
+    readonly property bool isPainting: _effect1.defaultIndex === paintingEntry
     readonly property bool coloursApply: isPicture || [0x00, 0x01, 0x02, 0x03, 0x05, 0x08, 0x09, 0x0B]
                                                       .indexOf(effectIndex) >= 0
 
@@ -275,11 +276,30 @@ Item {
             keys[i].isMarked = overlaps(keys[i], area)
     }
 
+    // The band's keys become the selection and are painted.
     function paintSelected() {
         var area = bandInPicture()
         var keys = _model.keys
-        for (var i = 0; i < keys.length; ++i)
+        var chosen = []
+        for (var i = 0; i < keys.length; ++i) {
             keys[i].isSelect = overlaps(keys[i], area)
+            if (keys[i].isSelect)
+                chosen.push(keys[i])
+        }
+        paintKeys(chosen)
+    }
+
+    // By keyboard: a key not selected joins the selection and is painted as
+    // a band over it alone paints it; a selected key leaves the selection.
+    function toggleKey(key) {
+        key.isSelect = !key.isSelect
+        if (key.isSelect)
+            paintKeys([key])
+    }
+
+    // `keys` of the shown user picture take the chosen option and the
+    // picker's colour; nothing while no user picture is shown.
+    function paintKeys(keys) {
         if (!isPicture)
             return
         var number = effectIndex - firstPicture + 1
@@ -290,7 +310,7 @@ Item {
         var values = [optionByte(), _Palette._R, _Palette._G, _Palette._B]
         for (var k = 0; k < keys.length; ++k) {
             var at = 4 * keys[k].matrix
-            if (!keys[k].isSelect || at < 0 || at + 3 >= picture.length)
+            if (at < 0 || at + 3 >= picture.length)
                 continue
             Lighting.putValues(picture, at, values)
             Lighting.putValues(read, at, values)
@@ -416,6 +436,47 @@ Item {
         ListElement { textX: "SPOTLIGHT" }
     }
 
+    // Category, picture and effect lists; the open list draws over the rest.
+    Item {
+        id: _effect
+        objectName: "_effect"
+        x: 140
+        y: 15
+        z: 2
+
+        DropdownList {
+            id: _effect1
+            objectName: "_effect1"
+            z: isSelect ? 2 : 0
+            mdItems: md_effect1
+            onListElementClicked: function(index) {
+                _effect2.setCurIndex(-1)
+                _effect3.setCurIndex(-1)
+            }
+        }
+
+        DropdownList {
+            id: _effect2
+            objectName: "_effect2"
+            x: _effect1.width + 20
+            z: isSelect ? 1 : 0
+            visible: _effect1.defaultIndex === _Page_Color.paintingEntry
+            mdItems: md_effect2
+        }
+
+        DropdownList {
+            id: _effect3
+            objectName: "_effect3"
+            x: _effect1.width + 20
+            z: isSelect ? 1 : 0
+            visible: _effect1.defaultIndex === _Page_Color.effectsEntry
+            mdItems: md_effect3
+        }
+    }
+
+
+    // The keyboard picture with the preview, and the painting tool over it:
+    // a rubber band for the mouse, the picture's key cursor for the keyboard.
     Item {
         id: modelControler
         objectName: "modelControler"
@@ -430,6 +491,10 @@ Item {
             x: 22
             y: 29
             ctrl: _eft_Ctrl
+            enabled: _Page_Color.isPainting
+            onKeyToggled: function(key) {
+                _Page_Color.toggleKey(key)
+            }
         }
 
         Effect_Controler_Q3 {
@@ -459,7 +524,7 @@ Item {
             id: ma_SelectArea
             objectName: "ma_SelectArea"
             anchors.fill: parent
-            enabled: _effect1.defaultIndex === _Page_Color.paintingEntry
+            enabled: _Page_Color.isPainting
             hoverEnabled: true
             property real pressX: 0
             property real pressY: 0
@@ -498,44 +563,6 @@ Item {
                 var keys = _model.keys
                 for (var i = 0; i < keys.length; ++i)
                     keys[i].isMarked = false
-            }
-        }
-    }
-
-    // Category, picture and effect lists; the open list draws over the rest.
-    Item {
-        id: _effect
-        objectName: "_effect"
-        x: 140
-        y: 15
-        z: 2
-
-        DropdownList {
-            id: _effect2
-            objectName: "_effect2"
-            x: _effect1.width + 20
-            z: isSelect ? 1 : 0
-            visible: _effect1.defaultIndex === _Page_Color.paintingEntry
-            mdItems: md_effect2
-        }
-
-        DropdownList {
-            id: _effect3
-            objectName: "_effect3"
-            x: _effect1.width + 20
-            z: isSelect ? 1 : 0
-            visible: _effect1.defaultIndex === _Page_Color.effectsEntry
-            mdItems: md_effect3
-        }
-
-        DropdownList {
-            id: _effect1
-            objectName: "_effect1"
-            z: isSelect ? 2 : 0
-            mdItems: md_effect1
-            onListElementClicked: function(index) {
-                _effect2.setCurIndex(-1)
-                _effect3.setCurIndex(-1)
             }
         }
     }
