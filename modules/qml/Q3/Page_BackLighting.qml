@@ -296,6 +296,7 @@ Item {
             id: _colours
             objectName: "_colours"
             y: 25
+            Accessible.name: mainIten.globalString(35)
             currentIndex: 7
             onIndexClicked: _Page_BackLighting.markWorked("colour")
             mdColors: ListModel {

@@ -448,6 +448,7 @@ Item {
             id: _effect1
             objectName: "_effect1"
             z: isSelect ? 2 : 0
+            Accessible.name: mainIten.globalString(130)
             mdItems: md_effect1
             onListElementClicked: function(index) {
                 _effect2.setCurIndex(-1)
@@ -462,6 +463,7 @@ Item {
             z: isSelect ? 1 : 0
             visible: _effect1.defaultIndex === _Page_Color.paintingEntry
             mdItems: md_effect2
+            Accessible.name: mainIten.globalString(6)
         }
 
         DropdownList {
@@ -471,6 +473,7 @@ Item {
             z: isSelect ? 1 : 0
             visible: _effect1.defaultIndex === _Page_Color.effectsEntry
             mdItems: md_effect3
+            Accessible.name: mainIten.globalString(7)
         }
     }
 
@@ -579,6 +582,7 @@ Item {
             id: lvColorIndex
             objectName: "lvColorIndex"
             mdColors: modColorIndex
+            Accessible.name: mainIten.globalString(35)
             onIndexClicked: function(index) {
                 _Page_Color.markWorked("colour")
                 if (index < _Page_Color.loopChoice)
@@ -670,6 +674,8 @@ Item {
         }
     }
 
+    // The painted keys' behaviour: one of three, so radio buttons to screen
+    // readers.
     Column {
         id: _btnOption
         objectName: "_btnOption"
@@ -687,6 +693,7 @@ Item {
             objectName: "optionStatic"
             chkStr: mainIten.globalString(13)
             isSelect: true
+            Accessible.role: Accessible.RadioButton
             onClicked: _Page_Color.chooseOption(_optionStatic)
         }
 
@@ -694,6 +701,7 @@ Item {
             id: _optionBreathing
             objectName: "optionBreathing"
             chkStr: mainIten.globalString(14)
+            Accessible.role: Accessible.RadioButton
             onClicked: _Page_Color.chooseOption(_optionBreathing)
         }
 
@@ -701,6 +709,7 @@ Item {
             id: _optionNeon
             objectName: "optionNeon"
             chkStr: mainIten.globalString(20)
+            Accessible.role: Accessible.RadioButton
             onClicked: _Page_Color.chooseOption(_optionNeon)
         }
     }
