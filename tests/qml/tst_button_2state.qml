@@ -11,7 +11,7 @@ TestCase {
     width: 300
     height: 200
 
-    Item {
+    ControlRoot {
         id: mainIten
         anchors.fill: parent
         property url sourceReset0: "file:modules/img/skin1/common/reset_0.png"

@@ -11,7 +11,7 @@ TestCase {
     width: 500
     height: 400
 
-    Item {
+    ControlRoot {
         id: mainIten
         anchors.fill: parent
         property int globalSetting_size: 11

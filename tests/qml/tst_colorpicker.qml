@@ -29,6 +29,7 @@ TestCase {
         property url sourceCHK1: "file:modules/img/skin1/common/checkbox_1.png"
         function playMedia(index) {
         }
+        property color focusMarkColor: "#A8F4FC"
         function globalString(index) {
             return BuiltInStrings.strings[index]
         }

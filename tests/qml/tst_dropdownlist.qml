@@ -11,7 +11,7 @@ TestCase {
     width: 400
     height: 300
 
-    Item {
+    ControlRoot {
         id: mainIten
         anchors.fill: parent
         property int globalSetting_size: 11

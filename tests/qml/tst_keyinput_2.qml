@@ -11,7 +11,7 @@ TestCase {
     width: 300
     height: 200
 
-    Item {
+    ControlRoot {
         id: mainIten
         anchors.fill: parent
         property int globalSetting_size: 11

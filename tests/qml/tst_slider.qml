@@ -11,7 +11,7 @@ TestCase {
     width: 400
     height: 200
 
-    Item {
+    ControlRoot {
         id: mainIten
         anchors.fill: parent
         property int animation_speed: 10

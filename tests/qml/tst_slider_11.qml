@@ -11,7 +11,7 @@ TestCase {
     width: 500
     height: 200
 
-    Item {
+    ControlRoot {
         id: mainIten
         anchors.fill: parent
         property url sourceSlider_11_BASE: "file:modules/img/skin1/common/slider_11_BASE.png"

@@ -11,7 +11,7 @@ TestCase {
     width: 300
     height: 200
 
-    Item {
+    ControlRoot {
         id: mainIten
         anchors.fill: parent
         property url sourceSliderFiller0: "file:modules/img/skin1/common/slider_FILLER_0.png"

@@ -1,10 +1,14 @@
 import QtQuick
 
-// One choice of the ButtonGroupPro_8 value chooser.
+// One choice of the ButtonGroupPro_8 value chooser. The chooser takes the
+// keyboard focus and puts its keyboard place on a choice with `focusTarget`
+// and `underKeys`.
 Rectangle {
     id: buttonGroupPro_8_Menu
     property int value: 0
     property int index: -1
+    property Item focusTarget: null
+    property bool underKeys: false
     signal clicked
 
     width: 46
@@ -14,6 +18,10 @@ Rectangle {
     opacity: enabled ? 1.0 : 0.2
     border.width: 1
     border.color: mouseArea.containsMouse ? mainIten.globalSetting_color : mainIten.globalSetting_color_enable
+
+    Accessible.role: Accessible.MenuItem
+    Accessible.name: value <= 0 ? mainIten.globalString(127) : String(value)
+    Accessible.onPressAction: buttonGroupPro_8_Menu.clicked()
 
     Text {
         anchors.centerIn: parent
@@ -29,5 +37,11 @@ Rectangle {
         anchors.fill: parent
         hoverEnabled: true
         onClicked: buttonGroupPro_8_Menu.clicked()
+    }
+
+    FocusMark {
+        objectName: "focusMark"
+        target: buttonGroupPro_8_Menu.focusTarget
+        shown: buttonGroupPro_8_Menu.underKeys
     }
 }

@@ -1,6 +1,7 @@
 import QtQuick
 
-// Check box with a label; a click inverts isSelect and reports the new value.
+// Check box with a label; a click (or Return, Enter, Space) inverts isSelect
+// and reports the new value.
 // `silent` drops the click sound, `litWhileHovered` lights the box under the
 // pointer.
 CheckMark {

@@ -3,15 +3,17 @@ import QtQuick
 // One channel row of the colour picker: a label ("R ", "G " or "B ") and a
 // right-aligned number field on the input picture. The field takes whole
 // numbers of up to three digits; the number counts only when it is committed:
-// when the field loses the keyboard focus (Return and Enter drop it) or on
-// commit(). A number above 255 counts as 255; an empty field keeps the last
-// value. The field then shows the value that counts.
+// when the field loses the keyboard focus (Return and Enter hand it to the
+// row, so Tab goes on from there) or on commit(). A number above 255 counts as 255; an empty field keeps the last
+// value. The field then shows the value that counts. The field is in the tab
+// chain; screen readers hear it as `accessibleName` (the label by default).
 Item {
     id: colorInputRow
     property string label: ""
     property int value: 255
     property string fontFamily: "Arial"
     property alias field: input
+    property string accessibleName: label.trim()
     signal committed(int value)
 
     function showValue() {
@@ -80,7 +82,19 @@ Item {
                 if (!activeFocus)
                     colorInputRow.commit()
             }
-            onAccepted: focus = false
+            onAccepted: colorInputRow.forceActiveFocus()
+            activeFocusOnTab: true
+            Accessible.role: Accessible.EditableText
+            Accessible.name: colorInputRow.accessibleName
+            Accessible.focusable: true
+        }
+
+        FocusMark {
+            target: input
+        }
+
+        FocusMark {
+            target: colorInputRow
         }
     }
 }

@@ -13,6 +13,8 @@ import QtQuick
 // the rows, is reported by colorPicked with its source. commitInput()
 // commits a number still being typed in a row (as leaving the row does);
 // owners call it before they use the colour or make another one current.
+// The rows are the keyboard's way in: they are in the tab chain, named RED,
+// GREEN and BLUE for screen readers; the bar serves the mouse only.
 Item {
     id: colorPicker
     property int _R: 255
@@ -94,6 +96,7 @@ Item {
         Rectangle {
             id: _bar
             objectName: "bar"
+            Accessible.ignored: true
             y: 3
             width: _barPicture.width
             height: _barPicture.height - 6
@@ -132,6 +135,7 @@ Item {
             id: _rowR
             objectName: "rowR"
             label: "R "
+            accessibleName: mainIten.globalString(121)
             fontFamily: colorPicker.inputFontFamily
             onCommitted: colorPicker.rowsCommitted()
         }
@@ -140,6 +144,7 @@ Item {
             id: _rowG
             objectName: "rowG"
             label: "G "
+            accessibleName: mainIten.globalString(122)
             fontFamily: colorPicker.inputFontFamily
             onCommitted: colorPicker.rowsCommitted()
         }
@@ -148,6 +153,7 @@ Item {
             id: _rowB
             objectName: "rowB"
             label: "B "
+            accessibleName: mainIten.globalString(123)
             fontFamily: colorPicker.inputFontFamily
             onCommitted: colorPicker.rowsCommitted()
         }

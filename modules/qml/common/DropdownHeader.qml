@@ -8,6 +8,7 @@ Item {
     property ListModel mdItems
     property int curIndex: -1
     property bool isSelect: false
+    readonly property alias text: headerText.text
     signal clicked
 
     function placeholder() {

@@ -1,12 +1,27 @@
 import QtQuick
+import "KeyActions.js" as KeyActions
 
 // Scrolling list of file names (textX) with a right-hand text (textR),
 // a scroll bar and in-place renaming of the left text.
+// The list is one stop of the tab chain: Up, Down, Home and End move the
+// keyboard's place (keyIndex, scrolled into view), Return, Enter and Space
+// act as a left click on the entry there, the Menu key or Shift+F10 as a
+// right click there. With `keysSelect` (the default) the place is the
+// selection: a move selects the entry and reports it with
+// listElementClicked, as a click on it would. Keys it does not use (Delete,
+// Ctrl+C, …) go on to the owner. A rename ended with Return gives the focus
+// back to the list. An owner that keeps the focus itself (a drop-down) sets
+// keysSelect false, focusOwner to itself and passes keys on with
+// handleKey(). Screen readers see a list of entries named by their texts.
 Rectangle {
     id: fileList
     property ListModel mdItems: ListModel {}
     property alias lvItems: listView
     property alias currentIndex: listView.currentIndex // the selected entry, -1: none
+    property int keyIndex: -1
+    property bool keysSelect: true
+    // Whether the list shows the keyboard's place: while it or `focusOwner` has the focus.
+    property Item focusOwner: fileList
     readonly property int entryHeight: 20
     signal listElementClicked(int index)
     signal listElementRightBtnClicked(int index)
@@ -46,12 +61,86 @@ Rectangle {
             listView.currentIndex = -1
     }
 
+    function clickEntry(index) {
+        listView.currentIndex = (listView.currentIndex === index) ? -1 : index
+        listElementClicked(listView.currentIndex)
+    }
+
+    // The keyboard's place when the list gets the keys: the selected entry;
+    // with none, nowhere while the place is the selection (the first move
+    // goes to the first entry), else the first entry.
+    function placeKeyIndex() {
+        var count = mdItems ? mdItems.count : 0
+        if (currentIndex >= 0 && currentIndex < count)
+            keyIndex = currentIndex
+        else
+            keyIndex = (keysSelect || count === 0) ? -1 : 0
+    }
+
+    // After a rename ended in the field, once the key that ended it has
+    // gone its way (a text field leaves Return to its parents): the focus
+    // comes back to the list unless something else took it meanwhile.
+    function takeFocusBackFromEdit() {
+        var holder = Window.activeFocusItem
+        if (holder === null || holder === Window.contentItem)
+            focusOwner.forceActiveFocus()
+    }
+
+    function moveKeyIndex(to) {
+        keyIndex = to
+        listView.positionViewAtIndex(to, ListView.Contain)
+        if (keysSelect && listView.currentIndex !== to) {
+            listView.currentIndex = to
+            listElementClicked(to)
+        }
+    }
+
+    // Acts on a key as the list does when it has the focus; false when the
+    // key means nothing to it.
+    function handleKey(event) {
+        var count = mdItems ? mdItems.count : 0
+        if (KeyActions.isMenuRequest(event) && !(event.key === Qt.Key_Down)) {
+            if (keyIndex >= 0 && keyIndex < count)
+                listElementRightBtnClicked(keyIndex)
+            return true
+        }
+        if (event.key === Qt.Key_Left || event.key === Qt.Key_Right)
+            return false
+        var to = KeyActions.movedIndex(event, keyIndex, count, 1)
+        if (to >= 0) {
+            moveKeyIndex(to)
+            return true
+        }
+        if (KeyActions.isActivation(event)) {
+            if (!event.isAutoRepeat && keyIndex >= 0 && keyIndex < count)
+                clickEntry(keyIndex)
+            return true
+        }
+        return false
+    }
+
     onMdItemsChanged: resetCurrentIfEmpty()
 
     width: 151
     height: 200
     color: "#FF000000"
     opacity: enabled ? 1.0 : 0.2
+    activeFocusOnTab: true
+
+    Accessible.role: Accessible.List
+    Accessible.focusable: true
+
+    onActiveFocusChanged: if (activeFocus) placeKeyIndex()
+    onCurrentIndexChanged: if (keysSelect) keyIndex = currentIndex
+
+    Keys.onPressed: function(event) {
+        if (activeFocus)
+            event.accepted = handleKey(event)
+    }
+
+    FocusMark {
+        target: fileList.focusOwner === fileList ? fileList : null
+    }
 
     Item {
         id: innerArea
@@ -86,7 +175,22 @@ Rectangle {
                     model.textX = newName
                     Qt.inputMethod.hide()
                     fileList.editFileName_completed(oldName, newName)
+                    var keptFocus = txtLeft.activeFocus
                     txtLeft.focus = false
+                    if (keptFocus)
+                        Qt.callLater(fileList.takeFocusBackFromEdit)
+                }
+
+                Accessible.role: Accessible.ListItem
+                Accessible.name: (model.textX + " " + (model.textR !== undefined ? model.textR : "")).trim()
+                Accessible.selected: ListView.isCurrentItem
+                Accessible.onPressAction: fileList.clickEntry(index)
+
+                FocusMark {
+                    objectName: "focusMark"
+                    anchors.margins: 0
+                    target: fileList.focusOwner
+                    shown: fileList.keyIndex === index
                 }
 
                 Image {
@@ -116,7 +220,13 @@ Rectangle {
                     font.pixelSize: mainIten.globalSetting_size
                     color: entry.isLit ? mainIten.globalSetting_color : mainIten.globalSetting_color_enable
                     selectionColor: mainIten.globalSetting_color
-                    onAccepted: entry.endEdit()
+                    // Return and Enter end the rename and go no further.
+                    Keys.onPressed: function(event) {
+                        if (event.key !== Qt.Key_Return && event.key !== Qt.Key_Enter)
+                            return
+                        event.accepted = true
+                        entry.endEdit()
+                    }
                     onActiveFocusChanged: {
                         if (activeFocus)
                             return
@@ -148,8 +258,7 @@ Rectangle {
                             fileList.listElementRightBtnClicked(index)
                             return
                         }
-                        listView.currentIndex = (listView.currentIndex === index) ? -1 : index
-                        fileList.listElementClicked(listView.currentIndex)
+                        fileList.clickEntry(index)
                     }
                 }
 

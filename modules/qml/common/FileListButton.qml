@@ -1,11 +1,21 @@
 import QtQuick
+import "KeyActions.js" as KeyActions
 
 // Drop-down header whose list is a FileList; the owner refills the model on
 // requestToUpdateList before the list opens.
+// It is one stop of the tab chain and keeps the focus while its list shows.
+// Return, Enter, Space, Down or Alt+Down open the list as a click on the
+// header does; then Up, Down, Home and End move the keyboard's place
+// (keyIndex), Return, Enter and Space act as a click on the entry there,
+// Escape closes the list without a choice, and leaving the drop-down closes
+// it. Screen readers see a combo box named by the shown text unless the
+// owner names it.
 Rectangle {
     id: fileListButton
     property ListModel mdItems: ListModel {}
     property alias isSelect: flList.isOpen
+    readonly property alias keyIndex: fileList.keyIndex
+    readonly property bool listShown: flList.visible
     signal listElementClicked(int index)
     signal listOpened
     signal listClosed
@@ -31,10 +41,57 @@ Rectangle {
         return header.placeholder()
     }
 
+    function toggleList() {
+        if (isSelect) {
+            closeList()
+        } else {
+            requestToUpdateList()
+            showList()
+        }
+    }
+
+    function openFromKeys() {
+        requestToUpdateList()
+        fileList.placeKeyIndex()
+        showList()
+    }
+
+    function keyWhileShown(event) {
+        if (event.key === Qt.Key_Escape) {
+            closeList()
+            return true
+        }
+        return fileList.handleKey(event)
+    }
+
+    function keyWhileClosed(event) {
+        if (KeyActions.isActivation(event) || (event.key === Qt.Key_Down
+                                               && (KeyActions.isPlain(event) || KeyActions.isMenuRequest(event)))) {
+            if (!event.isAutoRepeat)
+                openFromKeys()
+            return true
+        }
+        return false
+    }
+
     implicitWidth: header.implicitWidth
     implicitHeight: header.implicitHeight
     color: "#FF000000"
     opacity: enabled ? 1.0 : 0.2
+    activeFocusOnTab: true
+
+    Accessible.role: Accessible.ComboBox
+    Accessible.name: header.text
+    Accessible.focusable: true
+    Accessible.onPressAction: listShown ? closeList() : openFromKeys()
+
+    onActiveFocusChanged: if (!activeFocus && listShown) closeList()
+
+    Keys.onPressed: function(event) {
+        event.accepted = listShown ? keyWhileShown(event) : keyWhileClosed(event)
+    }
+
+    FocusMark {}
 
     DropdownHeader {
         id: header
@@ -43,14 +100,7 @@ Rectangle {
         mdItems: fileListButton.mdItems
         curIndex: fileList.currentIndex
         isSelect: fileListButton.isSelect
-        onClicked: {
-            if (fileListButton.isSelect) {
-                fileListButton.closeList()
-            } else {
-                fileListButton.requestToUpdateList()
-                fileListButton.showList()
-            }
-        }
+        onClicked: fileListButton.toggleList()
     }
 
     Image {
@@ -80,6 +130,9 @@ Rectangle {
             width: filelistPicture.implicitWidth
             height: filelistPicture.implicitHeight + 1
             mdItems: fileListButton.mdItems
+            activeFocusOnTab: false
+            keysSelect: false
+            focusOwner: fileListButton
             onListElementClicked: function(index) {
                 fileListButton.closeList()
                 fileListButton.listElementClicked(index)

@@ -1,6 +1,11 @@
 import QtQuick
+import "KeyActions.js" as KeyActions
 
-// Key field: shows the name of keycodeUSB; a click clears it.
+// Key field: shows the name of keycodeUSB; a click clears it, and so do
+// Return, Enter and Space when it has the focus. Screen readers hear a
+// button "KEY <key>" (NONE without one). An owner with its own keyboard use
+// of the field turns these off on its instance (activeFocusOnTab: false,
+// Accessible.ignored: true).
 Rectangle {
     id: keyInput
     property int keycodeUSB: -1
@@ -21,10 +26,32 @@ Rectangle {
         }
     }
 
+    function clear() {
+        keycodeUSB = -1
+        clearKey()
+    }
+
     width: 65
     height: 23
     color: "#FF000000"
     opacity: enabled ? 1.0 : 0.2
+    activeFocusOnTab: true
+
+    Accessible.role: Accessible.Button
+    Accessible.name: mainIten.globalString(74) + " "
+                     + (keycodeUSB === -1 ? mainIten.globalString(127) : keyname)
+    Accessible.focusable: true
+    Accessible.onPressAction: clear()
+
+    Keys.onPressed: function(event) {
+        if (!KeyActions.isActivation(event))
+            return
+        event.accepted = true
+        if (!event.isAutoRepeat)
+            clear()
+    }
+
+    FocusMark {}
 
     Rectangle {
         objectName: "frame"
@@ -53,9 +80,6 @@ Rectangle {
         id: mouseArea
         anchors.fill: parent
         hoverEnabled: true
-        onClicked: {
-            keyInput.keycodeUSB = -1
-            keyInput.clearKey()
-        }
+        onClicked: keyInput.clear()
     }
 }

@@ -1,20 +1,54 @@
 import QtQuick
+import "KeyActions.js" as KeyActions
 
 // Key capture field: a click starts (or stops) waiting; the first key event
-// while waiting, down or up, is taken.
+// while waiting, down or up, is taken. The owner passes every key event seen
+// on the desktop to detectKeyboard(isDown, usbCode).
+// From the keyboard it is one stop of the tab chain: Return, Enter or Space
+// start waiting as a click does (`isSelect`, also `listening`). The hook's
+// events of that starting key are left out until its release (or until
+// another key comes: its release came first). While waiting, and after a key
+// is taken until the next key release in the scene, the field accepts every
+// key pressed in the scene, Tab and Escape included, so that the key taken
+// acts on nothing else (`takesKeys`). Losing the focus stops waiting.
+// Screen readers hear "KEY <key>" (NONE without one) and, while it waits,
+// the description PRESS A KEY.
 Rectangle {
     id: keyInput_2
     property bool isSelect: false
     property int tmpKeycodeUSB: 0
     property string tmpKeyString: ""
     property alias text: label
+    readonly property bool listening: isSelect
+    readonly property bool takesKeys: isSelect || _takenUntilRelease
+    property int _startingUsage: 0
+    property bool _takenUntilRelease: false
     signal inputComplete(int usbCode)
+
+    readonly property int returnUsage: 40
+    readonly property int spaceUsage: 44
+    readonly property int keypadEnterUsage: 88
 
     function detectKeyboard(isDown, usbCode) {
         if (!isSelect)
             return
+        if (isStartingKeyEcho(isDown, usbCode))
+            return
         setKeycodeUSB(usbCode)
+        _takenUntilRelease = activeFocus
         inputComplete(usbCode)
+    }
+
+    function isStartingKeyEcho(isDown, usbCode) {
+        if (_startingUsage === 0)
+            return false
+        if (usbCode !== _startingUsage) {
+            _startingUsage = 0
+            return false
+        }
+        if (!isDown)
+            _startingUsage = 0
+        return true
     }
 
     function setKeycodeUSB(keycode) {
@@ -29,10 +63,56 @@ Rectangle {
         }
     }
 
+    // What a click does.
+    function toggleListening() {
+        tmpKeycodeUSB = 0
+        tmpKeyString = ""
+        _startingUsage = 0
+        isSelect = !isSelect
+    }
+
+    function startingUsage(qtKey) {
+        switch (qtKey) {
+        case Qt.Key_Return: return returnUsage
+        case Qt.Key_Enter: return keypadEnterUsage
+        case Qt.Key_Space: return spaceUsage
+        default: return 0
+        }
+    }
+
     width: 151
     height: 23
     color: "#FF000000"
     opacity: enabled ? 1.0 : 0.2
+    activeFocusOnTab: true
+
+    Accessible.role: Accessible.Button
+    Accessible.name: mainIten.globalString(74) + " "
+                     + (tmpKeycodeUSB === 0 ? mainIten.globalString(127) : tmpKeyString)
+    Accessible.description: isSelect ? mainIten.globalString(129) : ""
+    Accessible.focusable: true
+    Accessible.onPressAction: toggleListening()
+
+    Keys.onPressed: function(event) {
+        if (takesKeys) {
+            event.accepted = true
+            return
+        }
+        if (!KeyActions.isActivation(event))
+            return
+        event.accepted = true
+        if (event.isAutoRepeat)
+            return
+        toggleListening()
+        _startingUsage = startingUsage(event.key)
+    }
+    Keys.onReleased: _takenUntilRelease = false
+
+    onActiveFocusChanged: {
+        _takenUntilRelease = false
+        if (!activeFocus)
+            isSelect = false
+    }
 
     Image {
         source: mainIten.sourceSlider
@@ -55,10 +135,8 @@ Rectangle {
         id: mouseArea
         anchors.fill: parent
         hoverEnabled: true
-        onClicked: {
-            keyInput_2.tmpKeycodeUSB = 0
-            keyInput_2.tmpKeyString = ""
-            keyInput_2.isSelect = !keyInput_2.isSelect
-        }
+        onClicked: keyInput_2.toggleListening()
     }
+
+    FocusMark {}
 }

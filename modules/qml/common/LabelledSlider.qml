@@ -1,7 +1,8 @@
 import QtQuick
 
 // A heading over a seven-step Slider. `level` is the slider's value;
-// setCurIndex sets it from outside without a report.
+// setCurIndex sets it from outside without a report. The slider takes the
+// focus and carries the heading as its name for screen readers.
 Item {
     id: labelledSlider
     property string title: ""
@@ -32,6 +33,7 @@ Item {
         objectName: "slider"
         y: labelledSlider.sliderY >= 0 ? labelledSlider.sliderY : _title.height + labelledSlider.gap
         minIndex: labelledSlider.minimumLevel
+        Accessible.name: labelledSlider.title
         Component.onCompleted: setCurIndex(labelledSlider.startLevel)
         onSliderClicked: function(index) {
             labelledSlider.levelChosen(index)

@@ -1,12 +1,30 @@
 import QtQuick
+import "KeyActions.js" as KeyActions
 
 // Seven-step slider: the value is the number of lit segments (0 to 7),
 // committed when the button is released.
+// It is one stop of the tab chain: Left and Down take one segment off, Right
+// and Up add one, Home goes to minIndex, End to 7; each change is committed
+// at once with sliderClicked. Screen readers see a slider (value,
+// minimumValue, maximumValue, stepSize); the owner names it.
 Image {
     id: slider
     property int minIndex: 0
     property alias currentIndex: strip.currentIndex
     signal sliderClicked(int index)
+
+    // The value interface screen readers read.
+    readonly property int value: currentIndex
+    readonly property int minimumValue: minIndex
+    readonly property int maximumValue: 7
+    readonly property int stepSize: 1
+
+    function stepTo(index) {
+        if (index === currentIndex)
+            return
+        currentIndex = index
+        sliderClicked(index)
+    }
 
     function setCurIndex(index) {
         currentIndex = index
@@ -18,6 +36,22 @@ Image {
 
     source: mainIten.sourceSlider
     opacity: enabled ? 1.0 : 0.2
+    activeFocusOnTab: true
+
+    Accessible.role: Accessible.Slider
+    Accessible.focusable: true
+    Accessible.onIncreaseAction: stepTo(Math.min(maximumValue, currentIndex + 1))
+    Accessible.onDecreaseAction: stepTo(Math.max(minimumValue, currentIndex - 1))
+
+    Keys.onPressed: function(event) {
+        var to = KeyActions.sliderValue(event, currentIndex, minimumValue, maximumValue)
+        if (isNaN(to))
+            return
+        event.accepted = true
+        stepTo(to)
+    }
+
+    FocusMark {}
 
     Item {
         id: strip
