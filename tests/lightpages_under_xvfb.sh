@@ -8,6 +8,12 @@
 # with exactly those values, and the profile file the last record. (A second
 # start would read the lighting from the keyboard, and the virtual keyboard
 # starts in its factory state every time.)
+#
+# Then the same by keyboard alone, no pointer moved or clicked: F3 opens the
+# colour page, Tab and the lists' keys choose RIPPLE, Return on apply sends
+# its record; back to the lists with Shift+Tab, USER DEFINE 2 chosen, the
+# keyboard picture's cursor moved to Q and W, each painted with Space, and
+# applied: the record and the picture's planes reach the keyboard.
 # Usage: lightpages_under_xvfb.sh PATH/TO/q3config [SCREENSHOT_DIR]
 #   SCREENSHOT_DIR receives colorpage-skinN.png (the painted picture),
 #   backlight-skinN.png and wave-skinN.png (the wave preview mid-animation).
@@ -146,5 +152,60 @@ if cut -d" " -f2- reports.txt | grep -q -F "cmd feature-out 00 12 "; then
   fail "unshown values: a picture was sent"
 fi
 
+# By keyboard alone. After F3 the function menu's COLOR entry has the focus;
+# Tab goes on to the next entry, then into the page: the category list, the
+# effect list (WAVE, as the keyboard starts), the colour strip, the R, G and
+# B rows, reset, apply. A list opens with Return at its chosen entry.
+program_dir="$work/keys/program"
+copy_program "$build_bin" "$program_dir"
+run="$work/keys/run"
+mkdir -p "$run"
+cd "$run"
+export PROGRAM="$program_dir/q3config"
+xvfb-run -a -s "-screen 0 1280x800x24" bash -euo pipefail -c '
+  source "$XVFB_SESSION"
+  keys() { for key in "$@"; do xdotool key "$key"; sleep 0.25; done; }
+  # Apply keeps the scene busy for 1.6 s once it has sent the record.
+  applied() {
+    for _ in $(seq 100); do
+      [ "$(grep -c -F "cmd feature-out 00 08 " reports.txt)" -ge "$1" ] && break
+      sleep 0.1
+    done
+    sleep 2
+  }
+  start_program reports.txt
+  xdotool windowfocus --sync "$(xdotool search --onlyvisible --name "^Q3 Keyboard Configurator$" | head -n 1)"
+  keys F3
+  keys Tab Tab Tab Return Down Down Down Return
+  keys Tab Tab Tab Tab Tab Tab Return
+  applied 1
+  # From apply back to the category list: PAINTING, then USER DEFINE 2, then
+  # into the picture (on Esc): down to Tab, right to Q and W.
+  keys shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab shift+Tab
+  keys Return Up Return Tab Return Down Return Tab
+  keys Down Down Right space Right space
+  keys Tab Tab Tab Tab Tab Tab Return
+  applied 2
+  shot keys.png
+  kill -TERM "$pid"; wait "$pid"
+'
+[ -z "$keep" ] || cp keys.png "$keep/keys-skin1.png"
+commands() { cut -d" " -f2- reports.txt | grep -v "^evt"; }
+records=$(commands | grep -F "cmd feature-out 00 08 " || true)
+# RIPPLE (05), then picture 2 (34), each with the keyboard's factory
+# brightness 63 (3F), speed 4, right (0), LOOP (7) and back-light E0 3C.
+[ "$records" = "cmd feature-out 00 08 05 3F 04 00 07 E0 3C"$'\n'"cmd feature-out 00 08 34 3F 04 00 07 E0 3C" ] ||
+  fail "by keys: records sent: $records"
+# Q and W (slots 33, 34) painted static with LOOP (17) in the picker's white:
+# 255 / 4 = 3F in each colour plane; nothing else in the first 64 slots.
+zeros() { printf '00 %.0s' $(seq "$1"); }
+for plane in 00 01 02 03; do
+  value=$([ "$plane" = 00 ] && echo 17 || echo 3F)
+  expected="cmd out 00 $(zeros 33)$value $value $(zeros 29)"
+  commands | grep -A1 -F "cmd feature-out 00 12 00 01 $plane 00 55 AA 00" | tail -1 | grep -q -F "${expected% }" ||
+    fail "by keys: plane $plane: $(commands | grep -A1 -F "00 12 00 01 $plane 00" | tail -1)"
+done
+
 echo "lightpages_under_xvfb: effect, painting and back-light records reach the keyboard in both skins;" \
-  "ALL SAVE sends and stores values the pages cannot show as they were read"
+  "ALL SAVE sends and stores values the pages cannot show as they were read;" \
+  "an effect chosen and a picture painted by keys alone reach the keyboard"
