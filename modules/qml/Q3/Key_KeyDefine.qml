@@ -1,8 +1,12 @@
 import QtQuick
+import "../common"
 
 // One key of the key page's keyboard picture, sized to its cap picture. A
 // click selects it; pressing and moving drags a copy of the cap, which the
-// page may drop on its key field. `board` is the picture that made the key.
+// page may drop on its key field. `board` is the picture that made the key;
+// it moves the focus over its keys, and the key with the focus shows the
+// focus mark. A screen reader sees a button named by the label, checked
+// while it is the chosen key.
 Item {
     id: key
     property var board: null
@@ -12,6 +16,8 @@ Item {
     property int keyCode: 0
     readonly property bool isDefault: keyCode_Default === keyCode
     property string name: ""
+    // The label, numbered where more keys carry it ("Shift 2"); the picture sets it.
+    property string accessibleName: name
     readonly property bool isSelect: board !== null && board.curKeyMatrix === matrix
     property int correctionX: 0
     property int correctionY: 0
@@ -25,6 +31,17 @@ Item {
     height: keyType <= 0 ? 0 : (cap.status === Image.Ready ? cap.implicitHeight : fallbackSize)
     visible: keyType > 0
     z: mouseArea.pressed ? 1 : 0
+
+    Accessible.role: Accessible.Button
+    Accessible.name: key.accessibleName
+    Accessible.focusable: true
+    Accessible.checkable: true
+    Accessible.checked: key.isSelect
+    Accessible.selected: key.isSelect
+    Accessible.onPressAction: {
+        if (key.enabled)
+            key.board.keyClicked(key)
+    }
 
     Image {
         id: cap
@@ -44,6 +61,10 @@ Item {
         source: key.keyType > 0 ? key.picturePath + "-1.png" : ""
         visible: mouseArea.containsMouse || key.isSelect || !key.isDefault
         opacity: (mouseArea.containsMouse || key.isSelect) ? 1.0 : 0.5
+    }
+
+    FocusMark {
+        objectName: "focusMark"
     }
 
     // The copy under the pointer while the key is pressed.

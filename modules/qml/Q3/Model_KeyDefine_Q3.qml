@@ -1,12 +1,21 @@
 import QtQuick
 import "KeyMatrix.js" as KeyMatrix
+import "KeyPictureNavigation.js" as Navigation
+import "KeyCursor.js" as KeyCursor
+import "../common/KeyActions.js" as KeyActions
 
 // The key page's keyboard picture: one Key_KeyDefine per key of the hardware
 // definition, built once by initUI. getKey is indexed by matrix slot; a slot
 // without a key holds a blank record, so every slot has a keyCode.
-Item {
+// The picture is one tab stop: the focus sits on one of its keys (focusKey),
+// the arrow keys, Home, End and a typed key name move it over the keys that
+// can be chosen, and Return, Enter or Space choose it as a click does
+// (keyClicked). curKeyMatrix is the chosen key's slot, -1 for none.
+FocusScope {
     id: modelQ3
     property int curKeyMatrix: 0
+    readonly property Item focusKey: _focusKey
+    property Item _focusKey: null
     property var getKey: []
     property var dragingKey: blankKey()
     property bool isDraging: false
@@ -24,6 +33,82 @@ Item {
 
     width: childrenRect.width
     height: childrenRect.height
+    activeFocusOnTab: true
+
+    Accessible.role: Accessible.Grouping
+    Accessible.name: mainIten.globalString(46)
+
+    // The keys a user can choose: drawn, owning a slot, not the Fn key.
+    function choosableKeys() {
+        var keys = []
+        for (var i = 0; i < children.length; ++i) {
+            var k = children[i]
+            if (k.objectName.indexOf("key") === 0 && k.visible && k.enabled)
+                keys.push(k)
+        }
+        return keys
+    }
+
+    // The choosable keys whose function a drag onto the key field gives.
+    function draggableKeys() {
+        return Navigation.readingOrder(choosableKeys().filter(function(k) {
+            return ((k.keyCode_Default >> 8) & 0xFF) === 0
+        }))
+    }
+
+    function moveFocusTo(key) {
+        if (key === null || key === undefined)
+            return
+        _focusKey = key
+        key.focus = true
+    }
+
+    // Where the focus starts: the chosen key, else the first in reading order.
+    function startKey() {
+        var keys = choosableKeys()
+        var chosen = curKeyMatrix >= 0 ? getKey[curKeyMatrix] : null
+        if (chosen && keys.indexOf(chosen) >= 0)
+            return chosen
+        return keys.length > 0 ? Navigation.readingOrder(keys)[0] : null
+    }
+
+    onActiveFocusChanged: {
+        if (activeFocus && (_focusKey === null || !_focusKey.enabled))
+            moveFocusTo(startKey())
+    }
+
+    function navigate(event) {
+        var keys = choosableKeys()
+        var from = _focusKey !== null && keys.indexOf(_focusKey) >= 0 ? _focusKey : startKey()
+        if (from === null || !KeyActions.isPlain(event))
+            return false
+        switch (event.key) {
+        case Qt.Key_Left: moveFocusTo(Navigation.alongRow(keys, from, -1)); return true
+        case Qt.Key_Right: moveFocusTo(Navigation.alongRow(keys, from, 1)); return true
+        case Qt.Key_Up: moveFocusTo(Navigation.acrossRows(keys, from, -1)); return true
+        case Qt.Key_Down: moveFocusTo(Navigation.acrossRows(keys, from, 1)); return true
+        case Qt.Key_Home: moveFocusTo(Navigation.rowStart(keys, from)); return true
+        case Qt.Key_End: moveFocusTo(Navigation.rowEnd(keys, from)); return true
+        case Qt.Key_Return:
+        case Qt.Key_Enter:
+        case Qt.Key_Space:
+            moveFocusTo(from)
+            keyClicked(from)
+            return true
+        }
+        var typed = event.text
+        if (typed.length === 1 && typed > " ") {
+            var named = Navigation.byName(keys, from, typed)
+            if (named !== null)
+                moveFocusTo(named)
+            return true
+        }
+        return false
+    }
+
+    Keys.onPressed: function(event) {
+        event.accepted = navigate(event)
+    }
 
     function keypressed(tmpKey) {
         dragingKey = tmpKey
@@ -64,8 +149,10 @@ Item {
             console.log("Error loading component:", component.errorString())
         } else {
             var count = Math.max(0, parseInt(_HWDef[0]) || 0)
+            var created = []
             for (var k = 0; k < count && 6 * k + 7 < _HWDef.length; ++k)
-                addKey(component, k, keys)
+                addKey(component, k, keys, created)
+            nameKeys(created)
         }
         for (var i = 0; i < slots; ++i) {
             if (keys[i] === null)
@@ -74,9 +161,17 @@ Item {
         getKey = keys
     }
 
+    // Names for screen readers: two keys with one label are told apart by
+    // their number among them, in definition order.
+    function nameKeys(created) {
+        var names = KeyCursor.distinctNames(created.map(function(k) { return k.name }))
+        for (var n = 0; n < created.length; ++n)
+            created[n].accessibleName = names[n]
+    }
+
     // A key whose slot is outside the matrix or already taken is drawn but
     // cannot be chosen: it has no slot of its own to hold an assignment.
-    function addKey(component, k, keys) {
+    function addKey(component, k, keys, created) {
         var at = 6 * k + 2
         var slot = parseInt(_HWDef[at + 4])
         var code = parseInt(_HWDef[at + 5]) || 0
@@ -97,6 +192,7 @@ Item {
             return
         }
         key.objectName = "key" + k
+        created.push(key)
         if (ownsSlot)
             keys[slot] = key
     }

@@ -5,6 +5,9 @@ import "../common"
 // with its three choosers, reset/apply and the gaming-mode box. Assignments
 // stay in the picture until apply writes the whole key matrix; choosing a
 // macro downloads it at once.
+// With the keyboard: the picture chooses the key (see Model_KeyDefine_Q3),
+// the key field, the media and the macro chooser give it its function, as
+// the drag and the clicks do; Escape drops the chosen key.
 Item {
     id: _Page_Keydefine
     width: 759
@@ -30,7 +33,31 @@ Item {
     readonly property int mediaEntry: 1
     readonly property int macroEntry: 2
 
-    readonly property var currentKey: _model.getKey[_model.curKeyMatrix]
+    readonly property var currentKey: _model.curKeyMatrix >= 0 ? _model.getKey[_model.curKeyMatrix]
+                                                               : null
+    readonly property Item keyField: _keyField.field
+    // What a screen reader hears about each chooser: its function goes to
+    // the chosen key.
+    readonly property string assignsTo: mainIten.globalString(128) + " → "
+                                        + (currentKey ? currentKey.name : mainIten.globalString(127))
+
+    // A chooser's name for screen readers: its kind and the entry it shows.
+    function chooserName(kind, chooser) {
+        var at = chooser.getCurIndex()
+        return mainIten.globalString(kind) + " "
+                + (at >= 0 && at < chooser.mdItems.count ? chooser.mdItems.get(at).textX
+                                                          : mainIten.globalString(127))
+    }
+
+    // Escape drops the chosen key: nothing is assigned until one is chosen.
+    Keys.onEscapePressed: function(event) {
+        if (_model.curKeyMatrix < 0) {
+            event.accepted = false
+            return
+        }
+        _model.curKeyMatrix = -1
+        clearChoosers()
+    }
 
     function category(code) {
         return (code >> categoryShift) & 0xF
@@ -100,7 +127,7 @@ Item {
     function keyCodeToUI(_keyCode) {
         switch (category(_keyCode)) {
         case standardKeys:
-            _menu2_0.setKeycodeUSB(_keyCode & lowByte)
+            keyField.setKeycodeUSB(_keyCode & lowByte)
             _menu1.setCurIndex(keyboardEntry)
             break
         case mediaKeys:
@@ -123,19 +150,19 @@ Item {
     }
 
     function clearChoosers() {
-        _menu2_0.setKeycodeUSB(-1)
+        keyField.setKeycodeUSB(-1)
         _menu2_2.setCurIndex(-1)
         _menu2_4.setCurIndex(-1)
     }
 
     // The key field's rectangle in page coordinates, edges included.
     function inKeyField(px, py) {
-        var origin = _menu2_0.mapToItem(_Page_Keydefine, 0, 0)
-        return px >= origin.x && px <= origin.x + _menu2_0.width
-                && py >= origin.y && py <= origin.y + _menu2_0.height
+        var origin = keyField.mapToItem(_Page_Keydefine, 0, 0)
+        return px >= origin.x && px <= origin.x + keyField.width
+                && py >= origin.y && py <= origin.y + keyField.height
     }
 
-    readonly property bool dragOverKeyField: _model.isDraging && _menu2_0.visible
+    readonly property bool dragOverKeyField: _model.isDraging && keyField.visible
                                              && keyDefineMenuItem.enabled
                                              && inKeyField(_model.dragingKey.correctionX,
                                                            _model.dragingKey.correctionY)
@@ -146,13 +173,18 @@ Item {
 
     function dropKey() {
         var dragged = _model.dragingKey
-        if (!_menu2_0.visible || !keyDefineMenuItem.enabled
+        if (!keyField.visible || !keyDefineMenuItem.enabled
                 || !inKeyField(dragged.correctionX, dragged.correctionY))
             return
         if (((dragged.keyCode_Default >> 8) & lowByte) !== 0)
             return
-        assign(dragged.keyCode_Default)
-        _menu2_0.setKeycodeUSB(dragged.keyCode_Default & lowByte)
+        assignStandardKey(dragged.keyCode_Default)
+    }
+
+    // A key's function brought to the key field, by a drag or the keyboard.
+    function assignStandardKey(code) {
+        assign(code)
+        keyField.setKeycodeUSB(code & lowByte)
     }
 
     // The macro code of a slot and repeat value.
@@ -165,7 +197,7 @@ Item {
     // refused: the key keeps its code and the chooser shows that code's file
     // again, from a list read afresh.
     function chooseMacro(index) {
-        if (index < 0)
+        if (index < 0 || !currentKey)
             return
         var name = md_menu2_4.get(index).textX
         var config = ui_View.loadMacroIniConfig(name)
@@ -259,14 +291,31 @@ Item {
         enabled: _GamingMode_CHK.isSelect
         opacity: 0.2 + 0.8 * (enabled ? 1 : 0)
 
-        KeyInput {
-            id: _menu2_0
-            objectName: "_menu2_0"
+        // First, so that the tab order is the reading order; its list opens
+        // beside the choosers, not over them.
+        DropdownList {
+            id: _menu1
+            objectName: "_menu1"
+            z: isSelect ? 2 : 0
+            mdItems: md_menu1
+            onListElementClicked: function(index) {
+                _Page_Keydefine.clearChoosers()
+            }
+        }
+
+        KeyFieldChooser {
+            id: _keyField
+            objectName: "keyFieldChooser"
             x: _menu1.width + 20
             anchors.verticalCenter: _menu1.verticalCenter
             visible: _menu1.defaultIndex === _Page_Keydefine.keyboardEntry
-            isIn: _Page_Keydefine.dragOverKeyField
+            keySource: _model
+            dragOver: _Page_Keydefine.dragOverKeyField
+            Accessible.description: _Page_Keydefine.assignsTo
             onClearKey: _Page_Keydefine.assign(0)
+            onAssignCode: function(code) {
+                _Page_Keydefine.assignStandardKey(code)
+            }
         }
 
         FileListButton {
@@ -276,6 +325,8 @@ Item {
             visible: _menu1.defaultIndex === _Page_Keydefine.mediaEntry
             z: isSelect ? 1 : 0
             mdItems: md_menu2_2
+            Accessible.name: _Page_Keydefine.chooserName(48, _menu2_2)
+            Accessible.description: _Page_Keydefine.assignsTo
             onListElementClicked: function(index) {
                 if (index >= 0)
                     _Page_Keydefine.assign(md_menu2_2.get(index).keyCode)
@@ -289,20 +340,11 @@ Item {
             visible: _menu1.defaultIndex === _Page_Keydefine.macroEntry
             z: isSelect ? 1 : 0
             mdItems: md_menu2_4
+            Accessible.name: _Page_Keydefine.chooserName(75, _menu2_4)
+            Accessible.description: _Page_Keydefine.assignsTo
             onRequestToUpdateList: _Page_Keydefine.refreshMacroFiles()
             onListElementClicked: function(index) {
                 _Page_Keydefine.chooseMacro(index)
-            }
-        }
-
-        // Declared after the choosers so that its open list draws over them.
-        DropdownList {
-            id: _menu1
-            objectName: "_menu1"
-            z: isSelect ? 2 : 0
-            mdItems: md_menu1
-            onListElementClicked: function(index) {
-                _Page_Keydefine.clearChoosers()
             }
         }
 
