@@ -68,6 +68,11 @@ void myQQuickView::paintEvent(QPaintEvent* event)
     invokeRoot("buildPages");
 }
 
+bool myQQuickView::focusNextPrevChild(bool next)
+{
+    return isEnabled() && QQuickWidget::focusNextPrevChild(next);
+}
+
 void myQQuickView::initUI()
 {
     invokeRoot("initUI");

@@ -125,6 +125,10 @@ protected:
     // After the first frame that shows the scene, the scene builds what it
     // does not show at first (its root function buildPages).
     void paintEvent(QPaintEvent* event) override;
+    // Tab and Shift+Tab go into the scene, except while the view is disabled
+    // (busy protection): Qt asks a widget it disables to pass the focus on,
+    // which must not move the scene's focus to its next control.
+    bool focusNextPrevChild(bool next) override;
 
 private:
     void invokeRoot(const char* function);

@@ -1,6 +1,7 @@
 #include "ui_controler.h"
 
 #include "dataroots.h"
+#include "keyboardfocus.h"
 #include "myqquickview.h"
 #include "widget.h"
 #include "windowmove.h"
@@ -40,6 +41,7 @@ Ui_Controler::Ui_Controler(Widget* window, const QUrl& scene)
     context->setContextProperty("ui_View", view);
     context->setContextProperty("hid", &window->hid);
     context->setContextProperty("ui_Ctl", this);
+    KeyboardFocus::install(window, view);
 
     window->resize(view->size());
     window->setWindowTitle(windowTitleFromSettings());
