@@ -2,8 +2,9 @@ import QtQuick
 import QtTest
 import "qrc:/modules/qml/common"
 
-// Two-picture button: hover picture, click signal, disabled look.
-TestCase {
+// Two-picture button: hover picture, click signal, disabled look, keys,
+// focus mark and what screen readers see.
+ControlTestCase {
     id: test
     name: "Button_2state"
     when: windowShown
@@ -84,5 +85,66 @@ TestCase {
         compare(button.opacity, 0.2)
         mouseRelease(button, 20, 10)
         compare(button.opacity, 1.0)
+    }
+
+    function test_keys_data() {
+        return activationCases()
+    }
+
+    // Return, Enter and Space click as the mouse does; other keys go on.
+    function test_keys(data) {
+        var button = createTemporaryObject(buttonComponent, mainIten)
+        var spy = createTemporaryObject(spyComponent, test, { target: button, signalName: "clicked" })
+        button.forceActiveFocus()
+        mainIten.keysPassedOn = []
+        keyClick(data.key, data.modifiers)
+        compare(mainIten.keysPassedOn, data.acts ? [] : [data.key], "keys it does not use go on")
+        compare(spy.count, data.acts ? 1 : 0)
+        compare(mainIten.cues, data.acts ? [4] : [], "the click sound")
+    }
+
+    function test_tabChain_data() {
+        return [
+            { tag: "enabled", enabled: true, forward: ["button", "after"], backward: ["button", "before"] },
+            { tag: "disabled", enabled: false, forward: ["after"], backward: ["before"] }
+        ]
+    }
+
+    function test_tabChain(data) {
+        var t = createWithProbes(buttonComponent, mainIten, { objectName: "button", enabled: data.enabled })
+        compare(tabStops(t.before, data.forward.length), data.forward)
+        compare(tabStops(t.after, data.backward.length, true), data.backward)
+    }
+
+    function test_focusMarkOnlyWithFocus() {
+        var t = createWithProbes(buttonComponent, mainIten, { objectName: "button" })
+        var mark = findChild(t.control, "focusMark")
+        t.before.forceActiveFocus()
+        verify(!mark.visible)
+        keyClick(Qt.Key_Tab)
+        verify(mark.visible)
+        compare(mark.border.color, mainIten.focusMarkColor)
+        keyClick(Qt.Key_Tab)
+        verify(!mark.visible)
+    }
+
+    function test_accessible_data() {
+        return [
+            { tag: "enabled", enabled: true, clicks: 1, cues: [4] },
+            { tag: "disabled", enabled: false, clicks: 0, cues: [] }
+        ]
+    }
+
+    // A button, named by its owner; the press action clicks it.
+    function test_accessible(data) {
+        var button = createTemporaryObject(buttonComponent, mainIten, { enabled: data.enabled })
+        button.Accessible.name = mainIten.globalString(118)
+        var spy = createTemporaryObject(spyComponent, test, { target: button, signalName: "clicked" })
+        compare(button.Accessible.role, Accessible.Button)
+        compare(button.Accessible.name, "text 118")
+        verify(button.Accessible.focusable)
+        button.Accessible.pressAction()
+        compare(spy.count, data.clicks)
+        compare(mainIten.cues, data.cues)
     }
 }

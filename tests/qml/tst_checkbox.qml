@@ -4,7 +4,8 @@ import "qrc:/modules/qml/common"
 
 // Check box: a click inverts isSelect and reports the new value; a silent box
 // plays no click sound; litWhileHovered lights the box under the pointer.
-TestCase {
+// Return, Enter and Space act as the click; screen readers see a check box.
+ControlTestCase {
     id: test
     name: "Checkbox"
     when: windowShown
@@ -117,5 +118,77 @@ TestCase {
         compare(box.opacity, 0.2)
         mouseRelease(box, 5, 10)
         compare(box.opacity, 1.0)
+    }
+
+    function test_keys_data() {
+        var rows = []
+        var cases = activationCases()
+        for (var i = 0; i < cases.length; ++i) {
+            for (var silent = 0; silent < 2; ++silent) {
+                var row = Object.assign({}, cases[i])
+                row.tag = cases[i].tag + (silent ? ", silent" : "")
+                row.silent = silent === 1
+                row.cues = (row.acts && !row.silent) ? [4] : []
+                rows.push(row)
+            }
+        }
+        return rows
+    }
+
+    function test_keys(data) {
+        var box = createTemporaryObject(checkboxComponent, mainIten, { silent: data.silent })
+        var spy = createTemporaryObject(spyComponent, test, { target: box, signalName: "clicked" })
+        box.forceActiveFocus()
+        mainIten.keysPassedOn = []
+        keyClick(data.key, data.modifiers)
+        compare(mainIten.keysPassedOn, data.acts ? [] : [data.key], "keys it does not use go on")
+        compare(box.isSelect, data.acts)
+        compare(spy.count, data.acts ? 1 : 0)
+        if (data.acts)
+            compare(spy.signalArguments[0][0], true)
+        compare(mainIten.cues, data.cues, "the click sound")
+    }
+
+    function test_tabChain_data() {
+        return [
+            { tag: "enabled", enabled: true, forward: ["box", "after"], backward: ["box", "before"] },
+            { tag: "disabled", enabled: false, forward: ["after"], backward: ["before"] }
+        ]
+    }
+
+    function test_tabChain(data) {
+        var t = createWithProbes(checkboxComponent, mainIten, { objectName: "box", enabled: data.enabled })
+        compare(tabStops(t.before, data.forward.length), data.forward)
+        compare(tabStops(t.after, data.backward.length, true), data.backward)
+        var mark = findChild(t.control, "focusMark")
+        verify(!mark.visible)
+        if (!data.enabled)
+            return
+        t.before.forceActiveFocus()
+        keyClick(Qt.Key_Tab)
+        verify(mark.visible)
+    }
+
+    function test_accessible_data() {
+        return [
+            { tag: "press, from unselected", initial: false, action: "pressAction", checked: true },
+            { tag: "toggle, from unselected", initial: false, action: "toggleAction", checked: true },
+            { tag: "press, from selected", initial: true, action: "pressAction", checked: false }
+        ]
+    }
+
+    // A check box named by its label, checked while selected; the actions
+    // click it.
+    function test_accessible(data) {
+        var box = createTemporaryObject(checkboxComponent, mainIten,
+                                        { isSelect: data.initial, chkStr: mainIten.globalString(27) })
+        compare(box.Accessible.role, Accessible.CheckBox)
+        compare(box.Accessible.name, "text 27")
+        verify(box.Accessible.checkable)
+        compare(box.Accessible.checked, data.initial)
+        box.Accessible[data.action]()
+        compare(box.isSelect, data.checked)
+        compare(box.Accessible.checked, data.checked)
+        compare(mainIten.cues, [4])
     }
 }

@@ -2,8 +2,9 @@ import QtQuick
 import QtTest
 import "qrc:/modules/qml/common"
 
-// Drop-down option list: header text, rolling list, choosing an entry.
-TestCase {
+// Drop-down option list: header text, rolling list, choosing an entry, with
+// the mouse and the keyboard.
+ControlTestCase {
     id: test
     name: "DropdownList"
     when: windowShown
@@ -213,5 +214,139 @@ TestCase {
         tryCompare(dropdown, "isSelect", false)
         compare(clicked.count, 0)
         compare(dropdown.defaultIndex, -1)
+    }
+
+    function entryMarksShown(dropdown) {
+        var shown = []
+        for (var i = 0; i < 3; ++i) {
+            if (findChild(findChild(dropdown, "entry" + i), "focusMark").visible)
+                shown.push(i)
+        }
+        return shown
+    }
+
+    function test_keys_data() {
+        var esc = Qt.Key_Escape
+        return [
+            { tag: "Return opens, Down, Return chooses", initial: 0, open: Qt.Key_Return, keys: [Qt.Key_Down], end: Qt.Key_Return,
+              place: 1, chosen: [1], shown: 1 },
+            { tag: "Space opens on the chosen entry", initial: 2, open: Qt.Key_Space, keys: [], end: Qt.Key_Space,
+              place: 2, chosen: [2], shown: 2 },
+            { tag: "Down opens, Up stops at the first", initial: 1, open: Qt.Key_Down, keys: [Qt.Key_Up, Qt.Key_Up], end: Qt.Key_Enter,
+              place: 0, chosen: [0], shown: 0 },
+            { tag: "Alt+Down opens, End", initial: -1, open: { key: Qt.Key_Down, modifiers: Qt.AltModifier }, keys: [Qt.Key_End],
+              end: Qt.Key_Return, place: 2, chosen: [2], shown: 2 },
+            { tag: "nothing chosen starts at the first", initial: -1, open: Qt.Key_Return, keys: [], end: Qt.Key_Return,
+              place: 0, chosen: [0], shown: 0 },
+            { tag: "Down stops at the last", initial: 1, open: Qt.Key_Return, keys: [Qt.Key_Down, Qt.Key_Down, Qt.Key_Down],
+              end: Qt.Key_Return, place: 2, chosen: [2], shown: 2 },
+            { tag: "Escape chooses nothing", initial: 0, open: Qt.Key_Return, keys: [Qt.Key_Down, Qt.Key_Down], end: esc,
+              place: 2, chosen: [], shown: 0 }
+        ]
+    }
+
+    // The focus stays on the drop-down; the list opens and closes as with
+    // the mouse; the choice is reported as a click on its entry reports it.
+    function test_keys(data) {
+        var t = createWithProbes(dropdownComponent, mainIten, { objectName: "dropdown", defaultIndex: data.initial })
+        var dropdown = t.control
+        var clicks = spy(dropdown, "listElementClicked")
+        var closes = spy(dropdown, "listClosed")
+        t.before.forceActiveFocus()
+        keyClick(Qt.Key_Tab)
+        compare(focusItem(), dropdown)
+        verify(findChild(dropdown, "focusMark").visible)
+        pressKeys([data.open])
+        tryCompare(dropdown, "isSelect", true)
+        pressKeys(data.keys)
+        compare(dropdown.keyIndex, data.place)
+        compare(entryMarksShown(dropdown), [data.place])
+        pressKeys([data.end])
+        tryCompare(closes, "count", 1)
+        verify(!dropdown.isSelect)
+        verify(!findChild(dropdown, "list").visible)
+        compare(focusItem(), dropdown)
+        var chosen = []
+        for (var i = 0; i < clicks.count; ++i)
+            chosen.push(clicks.signalArguments[i][0])
+        compare(chosen, data.chosen)
+        compare(dropdown.getCurIndex(), data.chosen.length ? data.chosen[0] : data.initial)
+        compare(headerText(dropdown), ["WAVE", "RIPPLE", "STATIC"][data.shown])
+    }
+
+    function test_keysWhileClosedGoOn_data() {
+        return [
+            { tag: "A", key: Qt.Key_A },
+            { tag: "Up", key: Qt.Key_Up },
+            { tag: "Escape", key: Qt.Key_Escape },
+            { tag: "Ctrl+Return", key: Qt.Key_Return, modifiers: Qt.ControlModifier }
+        ]
+    }
+
+    function test_keysWhileClosedGoOn(data) {
+        var dropdown = createDropdown({ defaultIndex: 1 })
+        var opens = spy(dropdown, "listOpened")
+        dropdown.forceActiveFocus()
+        mainIten.keysPassedOn = []
+        keyClick(data.key, data.modifiers === undefined ? Qt.NoModifier : data.modifiers)
+        compare(mainIten.keysPassedOn, [data.key])
+        compare(opens.count, 0)
+        verify(!findChild(dropdown, "list").visible)
+    }
+
+    function test_leavingClosesTheList() {
+        var t = createWithProbes(dropdownComponent, mainIten, { objectName: "dropdown", defaultIndex: 0 })
+        var dropdown = t.control
+        var clicks = spy(dropdown, "listElementClicked")
+        dropdown.forceActiveFocus()
+        keyClick(Qt.Key_Return)
+        tryCompare(dropdown, "isSelect", true)
+        keyClick(Qt.Key_Down)
+        keyClick(Qt.Key_Tab)
+        compare(focusItem(), t.after)
+        tryCompare(findChild(dropdown, "list"), "visible", false)
+        compare(clicks.count, 0)
+        compare(dropdown.getCurIndex(), 0)
+    }
+
+    function test_tabChain_data() {
+        return [
+            { tag: "enabled", enabled: true, forward: ["dropdown", "after"], backward: ["dropdown", "before"] },
+            { tag: "disabled", enabled: false, forward: ["after"], backward: ["before"] }
+        ]
+    }
+
+    function test_tabChain(data) {
+        var t = createWithProbes(dropdownComponent, mainIten, { objectName: "dropdown", enabled: data.enabled })
+        compare(tabStops(t.before, data.forward.length), data.forward)
+        compare(tabStops(t.after, data.backward.length, true), data.backward)
+    }
+
+    // A combo box named by what it shows (an owner may name it), its entries
+    // list items named by their text, the chosen one selected.
+    function test_accessible() {
+        var dropdown = createDropdown({ defaultIndex: 1 })
+        compare(dropdown.Accessible.role, Accessible.ComboBox)
+        compare(dropdown.Accessible.name, "RIPPLE")
+        dropdown.defaultIndex = -1
+        compare(dropdown.Accessible.name, "【 OPTIONS 】")
+        var names = []
+        var selected = []
+        for (var i = 0; i < 3; ++i) {
+            var entry = findChild(dropdown, "entry" + i)
+            compare(entry.Accessible.role, Accessible.ListItem)
+            names.push(entry.Accessible.name)
+            selected.push(entry.Accessible.selected)
+        }
+        compare(names, ["WAVE", "RIPPLE", "STATIC"])
+        compare(selected, [false, false, false])
+        var clicks = spy(dropdown, "listElementClicked")
+        dropdown.Accessible.pressAction()
+        tryCompare(dropdown, "isSelect", true)
+        findChild(dropdown, "entry2").Accessible.pressAction()
+        compare(clicks.count, 1)
+        compare(clicks.signalArguments[0][0], 2)
+        verify(findChild(dropdown, "entry2").Accessible.selected)
+        tryCompare(dropdown, "isSelect", false)
     }
 }

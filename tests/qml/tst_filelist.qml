@@ -2,8 +2,9 @@ import QtQuick
 import QtTest
 import "qrc:/modules/qml/common"
 
-// File list: selection, right click, scroll bar, in-place renaming.
-TestCase {
+// File list: selection, right click, scroll bar, in-place renaming, with the
+// mouse and the keyboard.
+ControlTestCase {
     id: test
     name: "FileList"
     when: windowShown
@@ -328,5 +329,183 @@ TestCase {
         mouseRelease(list, x, y + data.dy)
         fuzzyCompare(list.lvItems.contentY, data.contentY, 0.5)
         fuzzyCompare(bar.y, list.lvItems.contentY / 600 * 199, 0.01)
+    }
+
+    function clickedIndexes(clicks) {
+        var indexes = []
+        for (var i = 0; i < clicks.count; ++i)
+            indexes.push(clicks.signalArguments[i][0])
+        return indexes
+    }
+
+    function marksShown(list) {
+        var shown = []
+        for (var i = 0; i < list.mdItems.count; ++i) {
+            if (findChild(entry(list, i), "focusMark").visible)
+                shown.push(i)
+        }
+        return shown
+    }
+
+    function test_keys_data() {
+        return [
+            { tag: "Down from none selects the first", initial: -1, keys: [Qt.Key_Down], current: 0, place: 0, clicked: [0] },
+            { tag: "Up from none selects the first", initial: -1, keys: [Qt.Key_Up], current: 0, place: 0, clicked: [0] },
+            { tag: "Down, Down", initial: 1, keys: [Qt.Key_Down, Qt.Key_Down], current: 3, place: 3, clicked: [2, 3] },
+            { tag: "Up stops at the first", initial: 0, keys: [Qt.Key_Up], current: 0, place: 0, clicked: [] },
+            { tag: "Down stops at the last", initial: 4, keys: [Qt.Key_Down], current: 4, place: 4, clicked: [] },
+            { tag: "End, Home", initial: 1, keys: [Qt.Key_End, Qt.Key_Home], current: 0, place: 0, clicked: [4, 0] },
+            { tag: "Return on the selected entry deselects it, as a click", initial: 2, keys: [Qt.Key_Return], current: -1, place: 2,
+              clicked: [-1] },
+            { tag: "Space with none selected does nothing", initial: -1, keys: [Qt.Key_Space], current: -1, place: -1, clicked: [] },
+            { tag: "Down, Enter, Space", initial: -1, keys: [Qt.Key_Down, Qt.Key_Enter, Qt.Key_Space], current: 0, place: 0,
+              clicked: [0, -1, 0] },
+            { tag: "Down after a deselect goes on from there", initial: 2, keys: [Qt.Key_Return, Qt.Key_Down], current: 3, place: 3,
+              clicked: [-1, 3] }
+        ]
+    }
+
+    // The keyboard's place follows the selection: a move selects and reports
+    // as a click; Return, Enter and Space click the entry there.
+    function test_keys(data) {
+        var t = createWithProbes(fileListComponent, mainIten, { objectName: "list" })
+        var list = t.control
+        waitForRendering(list)
+        list.currentIndex = data.initial
+        var clicks = spy(list, "listElementClicked")
+        t.before.forceActiveFocus()
+        keyClick(Qt.Key_Tab)
+        compare(focusItem(), list)
+        mainIten.keysPassedOn = []
+        pressKeys(data.keys)
+        compare(mainIten.keysPassedOn, [])
+        compare(list.currentIndex, data.current)
+        compare(clickedIndexes(clicks), data.clicked)
+        compare(list.keyIndex, data.place)
+        compare(marksShown(list), data.place >= 0 ? [data.place] : [])
+        keyClick(Qt.Key_Tab)
+        compare(focusItem(), t.after)
+        compare(marksShown(list), [])
+    }
+
+    function test_menuKey_data() {
+        return [
+            { tag: "Menu", key: Qt.Key_Menu, modifiers: Qt.NoModifier, initial: 3, right: [3] },
+            { tag: "Shift+F10", key: Qt.Key_F10, modifiers: Qt.ShiftModifier, initial: 0, right: [0] },
+            { tag: "Menu with none selected", key: Qt.Key_Menu, modifiers: Qt.NoModifier, initial: -1, right: [] }
+        ]
+    }
+
+    // The Menu key and Shift+F10 act as a right click on the selected entry.
+    function test_menuKey(data) {
+        var list = createList()
+        list.currentIndex = data.initial
+        var rights = spy(list, "listElementRightBtnClicked")
+        var clicks = spy(list, "listElementClicked")
+        list.forceActiveFocus()
+        keyClick(data.key, data.modifiers)
+        compare(clickedIndexes(rights), data.right)
+        compare(clicks.count, 0)
+        compare(list.currentIndex, data.initial)
+    }
+
+    function test_keysGoOn_data() {
+        return [
+            { tag: "Delete", key: Qt.Key_Delete, modifiers: Qt.NoModifier },
+            { tag: "Left", key: Qt.Key_Left, modifiers: Qt.NoModifier },
+            { tag: "Right", key: Qt.Key_Right, modifiers: Qt.NoModifier },
+            { tag: "Ctrl+C", key: Qt.Key_C, modifiers: Qt.ControlModifier },
+            { tag: "F2", key: Qt.Key_F2, modifiers: Qt.NoModifier },
+            { tag: "Ctrl+Down", key: Qt.Key_Down, modifiers: Qt.ControlModifier }
+        ]
+    }
+
+    // Keys the list does not use reach its owner and change nothing.
+    function test_keysGoOn(data) {
+        var list = createList()
+        list.currentIndex = 2
+        var clicks = spy(list, "listElementClicked")
+        list.forceActiveFocus()
+        mainIten.keysPassedOn = []
+        keyClick(data.key, data.modifiers)
+        compare(mainIten.keysPassedOn, [data.key])
+        compare(list.currentIndex, 2)
+        compare(clicks.count, 0)
+    }
+
+    function test_moveScrollsIntoView() {
+        var list = createList(30)
+        list.forceActiveFocus()
+        keyClick(Qt.Key_End)
+        compare(list.currentIndex, 29)
+        verify(list.entryTop(29) >= 0 && list.entryTop(29) + list.entryHeight <= list.height, "last entry shown")
+        keyClick(Qt.Key_Home)
+        compare(list.currentIndex, 0)
+        compare(list.entryTop(0), 0)
+    }
+
+    function test_renameEndedByKeyStaysInTheList_data() {
+        return [
+            { tag: "Return", key: Qt.Key_Return },
+            { tag: "Enter", key: Qt.Key_Enter }
+        ]
+    }
+
+    // The key that ends a rename goes no further; the focus comes back to
+    // the list with the selection as it was.
+    function test_renameEndedByKeyStaysInTheList(data) {
+        var list = createList()
+        list.forceActiveFocus()
+        keyClick(Qt.Key_Down)
+        keyClick(Qt.Key_Down)
+        compare(list.currentIndex, 1)
+        var clicks = spy(list, "listElementClicked")
+        list.editFileName(1)
+        verify(leftText(list, 1).activeFocus)
+        keyClick(Qt.Key_Z)
+        mainIten.keysPassedOn = []
+        keyClick(data.key)
+        compare(list.mdItems.get(1).textX, "z")
+        compare(mainIten.keysPassedOn, [])
+        tryCompare(list, "activeFocus", true)
+        compare(list.currentIndex, 1)
+        compare(clicks.count, 0)
+    }
+
+    function test_tabChain_data() {
+        return [
+            { tag: "enabled", enabled: true, forward: ["list", "after"], backward: ["list", "before"] },
+            { tag: "disabled", enabled: false, forward: ["after"], backward: ["before"] }
+        ]
+    }
+
+    function test_tabChain(data) {
+        var t = createWithProbes(fileListComponent, mainIten, { objectName: "list", enabled: data.enabled })
+        compare(tabStops(t.before, data.forward.length), data.forward)
+        compare(tabStops(t.after, data.backward.length, true), data.backward)
+    }
+
+    // A list (named by its owner) of list items named by both texts, the
+    // selected one selected; an item's press action clicks it.
+    function test_accessible() {
+        var list = createList()
+        list.mdItems.setProperty(3, "textR", "")
+        list.currentIndex = 2
+        list.Accessible.name = mainIten.globalString(75)
+        compare(list.Accessible.role, Accessible.List)
+        compare(list.Accessible.name, "text 75")
+        var names = []
+        var selected = []
+        for (var i = 0; i < 5; ++i) {
+            compare(entry(list, i).Accessible.role, Accessible.ListItem)
+            names.push(entry(list, i).Accessible.name)
+            selected.push(entry(list, i).Accessible.selected)
+        }
+        compare(names, ["alpha 1", "beta 2", "gamma 3", "delta", "epsilon 5"])
+        compare(selected, [false, false, true, false, false])
+        var clicks = spy(list, "listElementClicked")
+        entry(list, 4).Accessible.pressAction()
+        compare(clickedIndexes(clicks), [4])
+        verify(entry(list, 4).Accessible.selected)
     }
 }

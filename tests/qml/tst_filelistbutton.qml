@@ -2,8 +2,9 @@ import QtQuick
 import QtTest
 import "qrc:/modules/qml/common"
 
-// Drop-down header over a file list: refill request, choosing, deselecting.
-TestCase {
+// Drop-down header over a file list: refill request, choosing, deselecting,
+// with the mouse and the keyboard.
+ControlTestCase {
     id: test
     name: "FileListButton"
     when: windowShown
@@ -50,14 +51,18 @@ TestCase {
         mainIten.animation_speed = 10
     }
 
-    function createButton() {
-        var button = createTemporaryObject(buttonComponent, mainIten)
-        verify(button)
+    function sizeList(button) {
         // stands in for the list picture, which gives the list its size
         var list = findChild(button, "fileList")
         list.width = 151
         list.height = 201
         return button
+    }
+
+    function createButton() {
+        var button = createTemporaryObject(buttonComponent, mainIten)
+        verify(button)
+        return sizeList(button)
     }
 
     function spy(target, signalName) {
@@ -190,5 +195,106 @@ TestCase {
         compare(flick.contentY, 0)
         verify(!flick.visible)
         compare(opened.count, 1)
+    }
+
+    function entryMarksShown(button) {
+        var list = findChild(button, "fileList")
+        var shown = []
+        for (var i = 0; i < list.mdItems.count; ++i) {
+            if (findChild(list.lvItems.itemAtIndex(i), "focusMark").visible)
+                shown.push(i)
+        }
+        return shown
+    }
+
+    function test_keys_data() {
+        return [
+            { tag: "Return opens, Down, Return chooses", initial: -1, open: Qt.Key_Return, keys: [Qt.Key_Down], end: Qt.Key_Return,
+              place: 1, chosen: [1], current: 1 },
+            { tag: "Space opens on the selected entry", initial: 2, open: Qt.Key_Space, keys: [Qt.Key_Up], end: Qt.Key_Space,
+              place: 1, chosen: [1], current: 1 },
+            { tag: "Down opens, End", initial: 0, open: Qt.Key_Down, keys: [Qt.Key_End, Qt.Key_Down], end: Qt.Key_Enter,
+              place: 2, chosen: [2], current: 2 },
+            { tag: "Return on the selected entry deselects, as a click", initial: 1, open: { key: Qt.Key_Down, modifiers: Qt.AltModifier },
+              keys: [], end: Qt.Key_Return, place: 1, chosen: [-1], current: -1 },
+            { tag: "Escape chooses nothing", initial: 0, open: Qt.Key_Return, keys: [Qt.Key_Down, Qt.Key_Down], end: Qt.Key_Escape,
+              place: 2, chosen: [], current: 0 }
+        ]
+    }
+
+    // The refill comes first, as with a click; moving in the open list
+    // selects nothing; the choice is reported as a click on the entry; the
+    // focus stays on the drop-down.
+    function test_keys(data) {
+        var t = createWithProbes(buttonComponent, mainIten, { objectName: "button" })
+        var button = sizeList(t.control)
+        button.setCurIndex(data.initial)
+        var updates = spy(button, "requestToUpdateList")
+        var clicks = spy(button, "listElementClicked")
+        var closes = spy(button, "listClosed")
+        t.before.forceActiveFocus()
+        keyClick(Qt.Key_Tab)
+        compare(focusItem(), button)
+        pressKeys([data.open])
+        compare(updates.count, 1)
+        tryCompare(button, "isSelect", true)
+        pressKeys(data.keys)
+        compare(button.keyIndex, data.place)
+        compare(entryMarksShown(button), [data.place])
+        compare(clicks.count, 0)
+        compare(button.getCurIndex(), data.initial, "moving selects nothing")
+        pressKeys([data.end])
+        tryCompare(closes, "count", 1)
+        compare(focusItem(), button)
+        var chosen = []
+        for (var i = 0; i < clicks.count; ++i)
+            chosen.push(clicks.signalArguments[i][0])
+        compare(chosen, data.chosen)
+        compare(button.getCurIndex(), data.current)
+        compare(updates.count, 1)
+    }
+
+    function test_keysWhileClosedGoOn() {
+        var button = createButton()
+        var updates = spy(button, "requestToUpdateList")
+        button.forceActiveFocus()
+        mainIten.keysPassedOn = []
+        keyClick(Qt.Key_Up)
+        keyClick(Qt.Key_Escape)
+        keyClick(Qt.Key_A)
+        compare(mainIten.keysPassedOn, [Qt.Key_Up, Qt.Key_Escape, Qt.Key_A])
+        compare(updates.count, 0)
+        verify(!findChild(button, "list").visible)
+    }
+
+    function test_tabChain_data() {
+        return [
+            { tag: "enabled", enabled: true, forward: ["button", "after"], backward: ["button", "before"] },
+            { tag: "disabled", enabled: false, forward: ["after"], backward: ["before"] }
+        ]
+    }
+
+    // One stop: the list inside is none of its own.
+    function test_tabChain(data) {
+        var t = createWithProbes(buttonComponent, mainIten, { objectName: "button", enabled: data.enabled })
+        sizeList(t.control)
+        compare(tabStops(t.before, data.forward.length), data.forward)
+        compare(tabStops(t.after, data.backward.length, true), data.backward)
+        t.control.showList()
+        tryCompare(t.control, "isSelect", true)
+        compare(tabStops(t.before, data.forward.length), data.forward)
+    }
+
+    function test_accessible() {
+        var button = createButton()
+        button.setCurIndex(2)
+        compare(button.Accessible.role, Accessible.ComboBox)
+        compare(button.Accessible.name, "gamma")
+        button.setCurIndex(-1)
+        compare(button.Accessible.name, "【 OPTIONS 】")
+        var updates = spy(button, "requestToUpdateList")
+        button.Accessible.pressAction()
+        compare(updates.count, 1)
+        tryCompare(button, "isSelect", true)
     }
 }

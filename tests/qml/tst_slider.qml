@@ -2,8 +2,9 @@ import QtQuick
 import QtTest
 import "qrc:/modules/qml/common"
 
-// The seven-step slider: value committed on release, lit segments.
-TestCase {
+// The seven-step slider: value committed on release, lit segments; the keys
+// that step it and what screen readers see.
+ControlTestCase {
     id: test
     name: "Slider"
     when: windowShown
@@ -15,6 +16,9 @@ TestCase {
         id: mainIten
         anchors.fill: parent
         property int animation_speed: 10
+        property int globalSetting_size: 11
+        property color globalSetting_color: "#FF00C8FF"
+        property string globalSetting_fontFamily: "Arial"
         property url sourceSlider: "file:modules/img/skin1/common/slider_BASE.png"
         property url sourceSliderFiller0: "file:modules/img/skin1/common/slider_FILLER_0.png"
         property url sourceSliderFiller1: "file:modules/img/skin1/common/slider_FILLER_1.png"
@@ -23,6 +27,11 @@ TestCase {
     Component {
         id: sliderComponent
         Slider { x: 100; y: 50 }
+    }
+
+    Component {
+        id: labelledComponent
+        LabelledSlider { x: 100; y: 100; startLevel: 4 }
     }
 
     Component {
@@ -116,5 +125,99 @@ TestCase {
         mouseClick(findChild(slider, "segmentArea"), 130, 10)
         compare(slider.currentIndex, 2)
         compare(spy.count, 0)
+    }
+
+    function test_keys_data() {
+        return [
+            { tag: "Left", initial: 3, min: 0, keys: [Qt.Key_Left], value: 2, reported: [2], lit: "1100000" },
+            { tag: "Down", initial: 3, min: 0, keys: [Qt.Key_Down], value: 2, reported: [2], lit: "1100000" },
+            { tag: "Right", initial: 3, min: 0, keys: [Qt.Key_Right], value: 4, reported: [4], lit: "1111000" },
+            { tag: "Up twice", initial: 3, min: 0, keys: [Qt.Key_Up, Qt.Key_Up], value: 5, reported: [4, 5], lit: "1111100" },
+            { tag: "Home", initial: 6, min: 0, keys: [Qt.Key_Home], value: 0, reported: [0], lit: "0000000" },
+            { tag: "Home stops at minIndex", initial: 6, min: 2, keys: [Qt.Key_Home], value: 2, reported: [2], lit: "1100000" },
+            { tag: "Left stops at minIndex", initial: 2, min: 2, keys: [Qt.Key_Left], value: 2, reported: [], lit: "1100000" },
+            { tag: "End", initial: 1, min: 0, keys: [Qt.Key_End], value: 7, reported: [7], lit: "1111111" },
+            { tag: "Right stops at 7", initial: 7, min: 0, keys: [Qt.Key_Right], value: 7, reported: [], lit: "1111111" },
+            { tag: "Left from 0", initial: 0, min: 0, keys: [Qt.Key_Left], value: 0, reported: [], lit: "0000000" }
+        ]
+    }
+
+    // Each step is committed at once, as a release is; no report without a
+    // change.
+    function test_keys(data) {
+        var slider = createSlider({ minIndex: data.min })
+        slider.setCurIndex(data.initial)
+        var spy = createTemporaryObject(spyComponent, test, { target: slider, signalName: "sliderClicked" })
+        slider.forceActiveFocus()
+        mainIten.keysPassedOn = []
+        pressKeys(data.keys)
+        compare(mainIten.keysPassedOn, [])
+        compare(slider.currentIndex, data.value)
+        var reported = []
+        for (var i = 0; i < spy.count; ++i)
+            reported.push(spy.signalArguments[i][0])
+        compare(reported, data.reported)
+        compare(litPattern(slider), data.lit)
+        compare(slider.value, data.value)
+    }
+
+    function test_otherKeysGoOn() {
+        var slider = createSlider()
+        slider.setCurIndex(3)
+        slider.forceActiveFocus()
+        mainIten.keysPassedOn = []
+        keyClick(Qt.Key_Return)
+        keyClick(Qt.Key_Right, Qt.ControlModifier)
+        compare(mainIten.keysPassedOn, [Qt.Key_Return, Qt.Key_Right])
+        compare(slider.currentIndex, 3)
+    }
+
+    function test_tabChain_data() {
+        return [
+            { tag: "enabled", enabled: true, forward: ["slider", "after"], backward: ["slider", "before"], mark: true },
+            { tag: "disabled", enabled: false, forward: ["after"], backward: ["before"], mark: false }
+        ]
+    }
+
+    function test_tabChain(data) {
+        var t = createWithProbes(sliderComponent, mainIten, { objectName: "slider", enabled: data.enabled })
+        var mark = findChild(t.control, "focusMark")
+        compare(tabStops(t.before, data.forward.length), data.forward)
+        compare(tabStops(t.after, data.backward.length, true), data.backward)
+        verify(!mark.visible)
+        tabStops(t.before, 1)
+        compare(mark.visible, data.mark)
+    }
+
+    // A slider with the value interface (value, minimumValue, maximumValue,
+    // stepSize); increase and decrease step it as the keys do.
+    function test_accessible() {
+        var slider = createSlider({ minIndex: 1 })
+        slider.setCurIndex(6)
+        var spy = createTemporaryObject(spyComponent, test, { target: slider, signalName: "sliderClicked" })
+        compare(slider.Accessible.role, Accessible.Slider)
+        compare([slider.value, slider.minimumValue, slider.maximumValue, slider.stepSize], [6, 1, 7, 1])
+        slider.Accessible.increaseAction()
+        slider.Accessible.increaseAction()
+        compare(slider.value, 7)
+        slider.Accessible.decreaseAction()
+        compare(slider.value, 6)
+        compare(spy.count, 2)
+        compare([spy.signalArguments[0][0], spy.signalArguments[1][0]], [7, 6])
+    }
+
+    // The labelled slider names its slider by its heading.
+    function test_labelledSliderName() {
+        var labelled = createTemporaryObject(labelledComponent, mainIten, { title: mainIten.globalString(4) })
+        var slider = findChild(labelled, "slider")
+        compare(slider.Accessible.role, Accessible.Slider)
+        compare(slider.Accessible.name, "text 4")
+        compare(slider.value, 4)
+        slider.forceActiveFocus()
+        var spy = createTemporaryObject(spyComponent, test, { target: labelled, signalName: "levelChosen" })
+        keyClick(Qt.Key_Right)
+        compare(labelled.level, 5)
+        compare(spy.count, 1)
+        compare(spy.signalArguments[0][0], 5)
     }
 }

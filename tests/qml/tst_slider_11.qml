@@ -2,8 +2,9 @@ import QtQuick
 import QtTest
 import "qrc:/modules/qml/common"
 
-// The library's eleven-step slider: value 0 to 10 committed on release.
-TestCase {
+// The library's eleven-step slider: value 0 to 10 committed on release; the
+// keys that step it and what screen readers see.
+ControlTestCase {
     id: test
     name: "Slider_11"
     when: windowShown
@@ -89,5 +90,58 @@ TestCase {
         compare(slider.getCurIndex(), 8)
         compare(litPattern(slider), "11111111100")
         compare(spy.count, 0)
+    }
+
+    function test_keys_data() {
+        return [
+            { tag: "Left", initial: 5, keys: [Qt.Key_Left], value: 4, reported: [4], lit: "11111000000" },
+            { tag: "Right, Up", initial: 5, keys: [Qt.Key_Right, Qt.Key_Up], value: 7, reported: [6, 7], lit: "11111111000" },
+            { tag: "Down", initial: 1, keys: [Qt.Key_Down], value: 0, reported: [0], lit: "10000000000" },
+            { tag: "Down stops at 0", initial: 0, keys: [Qt.Key_Down], value: 0, reported: [], lit: "10000000000" },
+            { tag: "Home", initial: 8, keys: [Qt.Key_Home], value: 0, reported: [0], lit: "10000000000" },
+            { tag: "End", initial: 2, keys: [Qt.Key_End], value: 10, reported: [10], lit: "11111111111" },
+            { tag: "Right stops at 10", initial: 10, keys: [Qt.Key_Right], value: 10, reported: [], lit: "11111111111" }
+        ]
+    }
+
+    function test_keys(data) {
+        var slider = createTemporaryObject(sliderComponent, mainIten)
+        slider.setCurIndex(data.initial)
+        var spy = createTemporaryObject(spyComponent, test, { target: slider, signalName: "sliderClicked" })
+        slider.forceActiveFocus()
+        mainIten.keysPassedOn = []
+        pressKeys(data.keys)
+        compare(mainIten.keysPassedOn, [])
+        compare(slider.currentIndex, data.value)
+        var reported = []
+        for (var i = 0; i < spy.count; ++i)
+            reported.push(spy.signalArguments[i][0])
+        compare(reported, data.reported)
+        compare(litPattern(slider), data.lit)
+    }
+
+    function test_tabChain_data() {
+        return [
+            { tag: "enabled", enabled: true, forward: ["slider", "after"], backward: ["slider", "before"] },
+            { tag: "disabled", enabled: false, forward: ["after"], backward: ["before"] }
+        ]
+    }
+
+    function test_tabChain(data) {
+        var t = createWithProbes(sliderComponent, mainIten, { objectName: "slider", enabled: data.enabled })
+        compare(tabStops(t.before, data.forward.length), data.forward)
+        compare(tabStops(t.after, data.backward.length, true), data.backward)
+        compare(findChild(t.control, "focusMark").visible, false)
+    }
+
+    function test_accessible() {
+        var slider = createTemporaryObject(sliderComponent, mainIten)
+        slider.setCurIndex(3)
+        slider.Accessible.name = mainIten.globalString(3)
+        compare(slider.Accessible.role, Accessible.Slider)
+        compare(slider.Accessible.name, "text 3")
+        compare([slider.value, slider.minimumValue, slider.maximumValue, slider.stepSize], [3, 0, 10, 1])
+        slider.Accessible.decreaseAction()
+        compare(slider.value, 2)
     }
 }

@@ -6,7 +6,7 @@ import "KeyActions.js" as KeyActions
 // The list is one stop of the tab chain: Up, Down, Home and End move the
 // keyboard's place (keyIndex, scrolled into view), Return, Enter and Space
 // act as a left click on the entry there, the Menu key or Shift+F10 as a
-// right click there. With `keysSelect` (the default) the place is the
+// right click there. With `keysSelect` (the default) the place follows the
 // selection: a move selects the entry and reports it with
 // listElementClicked, as a click on it would. Keys it does not use (Delete,
 // Ctrl+C, …) go on to the owner. A rename ended with Return gives the focus
@@ -82,8 +82,16 @@ Rectangle {
     // comes back to the list unless something else took it meanwhile.
     function takeFocusBackFromEdit() {
         var holder = Window.activeFocusItem
-        if (holder === null || holder === Window.contentItem)
+        if (holder === null || holder === Window.contentItem || isInside(holder))
             focusOwner.forceActiveFocus()
+    }
+
+    function isInside(item) {
+        for (var i = item; i; i = i.parent) {
+            if (i === fileList)
+                return true
+        }
+        return false
     }
 
     function moveKeyIndex(to) {
@@ -131,7 +139,8 @@ Rectangle {
     Accessible.focusable: true
 
     onActiveFocusChanged: if (activeFocus) placeKeyIndex()
-    onCurrentIndexChanged: if (keysSelect) keyIndex = currentIndex
+    // Deselecting leaves the place where it is, so a click there selects again.
+    onCurrentIndexChanged: if (keysSelect && currentIndex >= 0) keyIndex = currentIndex
 
     Keys.onPressed: function(event) {
         if (activeFocus)

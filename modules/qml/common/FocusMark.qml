@@ -7,6 +7,7 @@ import QtQuick
 // shows only the one under the keyboard (`shown`).
 Rectangle {
     property Item target: parent
+    objectName: "focusMark"
     property bool shown: true
     anchors.fill: parent
     anchors.margins: -3
