@@ -184,9 +184,9 @@ SceneTestCase {
 
     function test_names_data() {
         return [
-            { tag: "category list", page: 2, path: "_effect1", role: Accessible.ComboBox, name: "LIGHTING" },
-            { tag: "picture list", page: 2, path: "_effect2", role: Accessible.ComboBox, name: "PAINTING" },
-            { tag: "effect list", page: 2, path: "_effect3", role: Accessible.ComboBox, name: "EFFECTS" },
+            { tag: "category list", page: 2, path: "_effect1", role: Accessible.ComboBox, name: "LIGHTING EFFECTS" },
+            { tag: "picture list, none chosen", page: 2, path: "_effect2", role: Accessible.ComboBox, name: "PAINTING" },
+            { tag: "effect list", page: 2, path: "_effect3", role: Accessible.ComboBox, name: "EFFECTS WAVE" },
             { tag: "keyboard picture", page: 2, path: "_model", role: Accessible.List, name: "KEYBOARD" },
             { tag: "Esc", page: 2, path: "_model/key0", role: Accessible.ListItem, name: "Esc" },
             { tag: "left Shift", page: 2, path: "_model/key74", role: Accessible.ListItem, name: "Shift 1" },
@@ -222,6 +222,29 @@ SceneTestCase {
         compare(item.Accessible.role, data.role)
     }
 
+    // The lists' names say what they show, as the choice changes by keys.
+    function test_listNamesSayTheChoice() {
+        var t = lightingPage(2)
+        var lists = ["_effect1", "_effect2", "_effect3"].map(function(n) { return part(t.color, n) })
+        var spoken = function() { return lists.map(function(l) { return l.Accessible.name }) }
+        compare(spoken(), ["LIGHTING EFFECTS", "PAINTING", "EFFECTS WAVE"])
+        lists[2].forceActiveFocus()
+        keyClick(Qt.Key_Return)
+        keyClick(Qt.Key_Down)
+        keyClick(Qt.Key_Return)
+        compare(spoken(), ["LIGHTING EFFECTS", "PAINTING", "EFFECTS INDUCTION DARKEN"])
+        lists[0].forceActiveFocus()
+        keyClick(Qt.Key_Return)
+        keyClick(Qt.Key_Up)
+        keyClick(Qt.Key_Return)
+        compare(spoken(), ["LIGHTING PAINTING", "PAINTING", "EFFECTS"])
+        lists[1].forceActiveFocus()
+        keyClick(Qt.Key_Return)
+        keyClick(Qt.Key_End)
+        keyClick(Qt.Key_Return)
+        compare(spoken(), ["LIGHTING PAINTING", "PAINTING USER DEFINE 5", "EFFECTS"])
+    }
+
     // Names follow the language: a pack whose texts differ from the
     // built-in ones renames the controls.
     function test_namesFollowTheLanguage() {
@@ -233,7 +256,8 @@ SceneTestCase {
             strings.push(i === 0 ? "Arial" : "T" + i)
         t.scene.globalSetting_stringList = strings
         frame.translateStrings()
-        compare(part(t.color, "_effect1").Accessible.name, "T130")
+        compare(part(t.color, "_effect1").Accessible.name, "T130 T7")
+        compare(part(t.color, "_effect3").Accessible.name, "T7 T15")
         compare(part(t.color, "_model").Accessible.name, "T46")
         compare(part(t.color, "optionNeon").Accessible.name, "T20")
         compare(part(t.color, "lvColorIndex").Accessible.name, "T35")

@@ -226,6 +226,13 @@ Item {
             md_effect3.setProperty(e, "textX", mainIten.globalString(13 + e))
     }
 
+    // A list's name for screen readers: its label and the entry it shows, as
+    // a drop-down of plain items has no value of its own for them.
+    function listName(label, list) {
+        var i = list.defaultIndex
+        return i >= 0 && i < list.mdItems.count ? label + " " + list.mdItems.get(i).textX : label
+    }
+
     function playEffect(isOn) {
         _eft_Ctrl.play(isOn ? effectIndex : -1)
     }
@@ -448,7 +455,7 @@ Item {
             id: _effect1
             objectName: "_effect1"
             z: isSelect ? 2 : 0
-            Accessible.name: mainIten.globalString(130)
+            Accessible.name: _Page_Color.listName(mainIten.globalString(130), _effect1)
             mdItems: md_effect1
             onListElementClicked: function(index) {
                 _effect2.setCurIndex(-1)
@@ -463,7 +470,7 @@ Item {
             z: isSelect ? 1 : 0
             visible: _effect1.defaultIndex === _Page_Color.paintingEntry
             mdItems: md_effect2
-            Accessible.name: mainIten.globalString(6)
+            Accessible.name: _Page_Color.listName(mainIten.globalString(6), _effect2)
         }
 
         DropdownList {
@@ -473,7 +480,7 @@ Item {
             z: isSelect ? 1 : 0
             visible: _effect1.defaultIndex === _Page_Color.effectsEntry
             mdItems: md_effect3
-            Accessible.name: mainIten.globalString(7)
+            Accessible.name: _Page_Color.listName(mainIten.globalString(7), _effect3)
         }
     }
 
