@@ -6,7 +6,8 @@ import "qrc:/modules/qml/common"
 // The colour picker (bar, R/G/B rows, swatch) and the colour strip (seven
 // swatches and the LOOP box). Bar colours are worked by hand from the bar's
 // rule: t = x / 95 / 0.125 on the 96-pixel bar, band floor(t), c = t - band.
-TestCase {
+// The rows are the keyboard's way in: tab stops named RED, GREEN and BLUE.
+ControlTestCase {
     id: test
     name: "ColorPicker"
     when: windowShown
@@ -520,5 +521,67 @@ TestCase {
         var strip = createStrip({ showLoop: false, currentIndex: 0 })
         verify(!part(strip, "loop").visible)
         compare(strip.implicitWidth, 145)
+    }
+
+    // The three fields in order, the bar and the swatch no stops.
+    function test_rowsTabChain() {
+        var t = createWithProbes(pickerComponent, mainIten, { objectName: "picker" })
+        tryVerify(function() { return part(t.control, "bar").width === 96 })
+        var fields = [part(t.control, "rowR").field, part(t.control, "rowG").field, part(t.control, "rowB").field]
+        t.before.forceActiveFocus()
+        var stops = []
+        for (var i = 0; i < 4; ++i) {
+            keyClick(Qt.Key_Tab)
+            var at = fields.indexOf(focusItem())
+            stops.push(at >= 0 ? ["R", "G", "B"][at] : focusItem().objectName)
+        }
+        compare(stops, ["R", "G", "B", "after"])
+        t.control.enabled = false
+        compare(tabStops(t.before, 1), ["after"])
+    }
+
+    // Return commits the row and leaves the focus on it, marked, so Tab goes
+    // on to the next row.
+    function test_returnKeepsThePlace() {
+        var picker = createPicker()
+        picker.setRGB(0, 100, 100, 100)
+        var picked = spy(picker, "colorPicked")
+        var row = part(picker, "rowG")
+        row.field.forceActiveFocus()
+        row.field.selectAll()
+        keyClick("7")
+        keyClick(Qt.Key_Return)
+        compare(argumentsOf(picked, 0), [2, 100, 7, 100])
+        compare(focusItem(), row)
+        var marks = []
+        for (var i = 0; i < row.children.length; ++i)
+            marks = marks.concat(findAllMarks(row.children[i]))
+        compare(marks.filter(function(m) { return m.visible }).length, 1)
+        keyClick(Qt.Key_Tab)
+        compare(focusItem(), part(picker, "rowB").field)
+        compare(marks.filter(function(m) { return m.visible }).length, 0)
+        keyClick(Qt.Key_Return)
+        compare(focusItem(), part(picker, "rowB"))
+        keyClick(Qt.Key_Backtab)
+        compare(focusItem(), row.field)
+    }
+
+    function findAllMarks(item) {
+        var found = item.objectName === "focusMark" ? [item] : []
+        for (var i = 0; i < item.children.length; ++i)
+            found = found.concat(findAllMarks(item.children[i]))
+        return found
+    }
+
+    function test_accessible() {
+        var picker = createPicker()
+        var names = []
+        for (var row of ["rowR", "rowG", "rowB"]) {
+            var field = part(picker, row).field
+            compare(field.Accessible.role, Accessible.EditableText)
+            names.push(field.Accessible.name)
+        }
+        compare(names, ["RED", "GREEN", "BLUE"])
+        verify(part(picker, "bar").Accessible.ignored)
     }
 }

@@ -2,8 +2,9 @@ import QtQuick
 import QtTest
 import "qrc:/modules/qml/common"
 
-// Key field: name lookup, fallback text, clearing by a click.
-TestCase {
+// Key field: name lookup, fallback text, clearing by a click or by Return,
+// Enter and Space; what screen readers see.
+ControlTestCase {
     id: test
     name: "KeyInput"
     when: windowShown
@@ -100,5 +101,59 @@ TestCase {
             mouseMove(field, 30, 10)
         var expected = data.lit ? mainIten.globalSetting_color : mainIten.globalSetting_color_enable
         verify(Qt.colorEqual(findChild(field, "frame").border.color, expected))
+    }
+
+    function test_keys_data() {
+        return activationCases()
+    }
+
+    function test_keys(data) {
+        var field = createTemporaryObject(keyInputComponent, mainIten)
+        field.setKeycodeUSB(5)
+        var spy = createTemporaryObject(spyComponent, test, { target: field, signalName: "clearKey" })
+        field.forceActiveFocus()
+        mainIten.keysPassedOn = []
+        keyClick(data.key, data.modifiers)
+        compare(spy.count, data.acts ? 1 : 0)
+        compare(field.keycodeUSB, data.acts ? -1 : 5)
+        compare(findChild(field, "label").text, data.acts ? "【 KEYS 】" : "B")
+        compare(mainIten.keysPassedOn, data.acts ? [] : [data.key])
+    }
+
+    function test_tabChain_data() {
+        return [
+            { tag: "enabled", enabled: true, onTab: true, forward: ["field", "after"] },
+            { tag: "disabled", enabled: false, onTab: true, forward: ["after"] },
+            { tag: "left out by its owner", enabled: true, onTab: false, forward: ["after"] }
+        ]
+    }
+
+    function test_tabChain(data) {
+        var t = createWithProbes(keyInputComponent, mainIten,
+                                 { objectName: "field", enabled: data.enabled, activeFocusOnTab: data.onTab })
+        compare(tabStops(t.before, data.forward.length), data.forward)
+        var mark = findChild(t.control, "focusMark")
+        verify(!mark.visible)
+        tabStops(t.before, 1)
+        compare(mark.visible, data.forward[0] === "field")
+    }
+
+    function test_accessible_data() {
+        return [
+            { tag: "a key", code: 4, name: "text 74 A" },
+            { tag: "no key", code: 99, name: "text 74 text 127" }
+        ]
+    }
+
+    // A button named KEY and the key (NONE without one); pressing it clears.
+    function test_accessible(data) {
+        var field = createTemporaryObject(keyInputComponent, mainIten)
+        field.setKeycodeUSB(data.code)
+        var spy = createTemporaryObject(spyComponent, test, { target: field, signalName: "clearKey" })
+        compare(field.Accessible.role, Accessible.Button)
+        compare(field.Accessible.name, data.name)
+        field.Accessible.pressAction()
+        compare(spy.count, 1)
+        compare(field.Accessible.name, "text 74 text 127")
     }
 }

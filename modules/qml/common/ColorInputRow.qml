@@ -4,7 +4,7 @@ import QtQuick
 // right-aligned number field on the input picture. The field takes whole
 // numbers of up to three digits; the number counts only when it is committed:
 // when the field loses the keyboard focus (Return and Enter hand it to the
-// row, so Tab goes on from there) or on commit(). A number above 255 counts as 255; an empty field keeps the last
+// row, from where Tab and Shift+Tab go on as from the field) or on commit(). A number above 255 counts as 255; an empty field keeps the last
 // value. The field then shows the value that counts. The field is in the tab
 // chain; screen readers hear it as `accessibleName` (the label by default).
 Item {
@@ -39,6 +39,17 @@ Item {
         value = valueOfText(input.text)
         showValue()
         committed(value)
+    }
+
+    // With the focus on the row itself (after Return), Tab and Shift+Tab go
+    // where they go from the field.
+    Keys.onPressed: function(event) {
+        if (!activeFocus || (event.key !== Qt.Key_Tab && event.key !== Qt.Key_Backtab))
+            return
+        var next = input.nextItemInFocusChain(event.key === Qt.Key_Tab)
+        if (next)
+            next.forceActiveFocus(event.key === Qt.Key_Tab ? Qt.TabFocusReason : Qt.BacktabFocusReason)
+        event.accepted = true
     }
 
     onValueChanged: {
