@@ -1,16 +1,33 @@
 import QtQuick
 import "./basic"
+import "common"
+import "common/KeyActions.js" as KeyActions
 import "basic/SettingsList.js" as SettingsList
 import "basic/BuiltInStrings.js" as BuiltInStrings
 
 // The scene's root: the whole window. The backend drives it through the root
 // functions setProtectUI, initUI, run, buildPages, zzzMorvat, detectKeyboard
-// and detectMouse; it stays invisible until "run".
+// and detectMouse; it stays invisible until "run". It holds the keyboard
+// focus while no control does, and takes the keys no control took: the
+// frame's Escape and shortcuts (see Frame.handleKey).
 Item {
     id: mainIten
     width: 1000
     height: 600
     visible: false
+    focus: true
+
+    Keys.onPressed: function(event) {
+        if (frame)
+            frame.handleKey(event)
+    }
+
+    // While true the scene takes no input (see setProtectUI); the busy
+    // indicator holds the keyboard focus meanwhile.
+    readonly property bool busy: protectUIItem.isBusy
+    // The logo: the link to the website, between the top bar's two buttons
+    // in the keyboard's order.
+    readonly property alias websiteLink: logoWeb_img
 
     // The frame (see buildPages); null until it is built.
     readonly property var frame: frameLoader.item
@@ -237,6 +254,8 @@ Item {
         }
     }
 
+    // Reached from the keyboard through the top bar's buttons only (see
+    // Menu_Up), so that it sits between them.
     Image {
         id: logoWeb_img
         objectName: "logoWeb_img"
@@ -245,15 +264,35 @@ Item {
         opacity: 0
         source: _logoArea.containsMouse ? mainIten.skinPath + "/frame/web_1.png"
                                         : mainIten.skinPath + "/frame/web_0.png"
+        KeyNavigation.tab: mainIten.frame ? mainIten.frame.closeButton : null
+        KeyNavigation.backtab: mainIten.frame ? mainIten.frame.settingsButton : null
+
+        Accessible.role: Accessible.Button
+        Accessible.name: mainIten.globalString(125)
+        Accessible.focusable: true
+        Accessible.onPressAction: logoWeb_img.openWebsite()
+
+        function openWebsite() {
+            mainIten.playMedia(0x03)
+            Qt.openUrlExternally(mainIten.globalSetting_url)
+        }
+
+        Keys.onPressed: function(event) {
+            if (!KeyActions.isActivation(event))
+                return
+            event.accepted = true
+            if (!event.isAutoRepeat)
+                openWebsite()
+        }
+
         MouseArea {
             id: _logoArea
             anchors.fill: parent
             hoverEnabled: true
-            onClicked: {
-                mainIten.playMedia(0x03)
-                Qt.openUrlExternally(mainIten.globalSetting_url)
-            }
+            onClicked: logoWeb_img.openWebsite()
         }
+
+        FocusMark {}
     }
 
     // Power-on: the logo fades in and rises, then the frame appears.

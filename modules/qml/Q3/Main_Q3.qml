@@ -17,6 +17,17 @@ Item {
     // Disabled and dimmed while the settings panel is open.
     readonly property bool frameEnabled: !upItem.isGlobalSettingSelect
 
+    // Whether the macro page records keys (every key goes into the macro).
+    readonly property bool macroRecording: macroPage.item ? macroPage.item.isRecordStart === true : false
+
+    // Page `index` chosen from the keyboard (F1 to F4): as a click on its
+    // function menu entry, except that the page shown stays shown; the entry
+    // takes the focus.
+    function showPageFromKey(index) {
+        fnItem.choose(index)
+        fnItem.focusEntry(index)
+    }
+
     // Each page is built when it is first shown or needed (see page()): the
     // start does not wait for what it does not show, and a page never opened
     // costs nothing. A page built after initUI is set up with the state of
@@ -125,6 +136,23 @@ Item {
         }
     }
 
+    // Function menu, page area, profile menu: the keyboard's order. The menu
+    // stays drawn over the page area (z).
+    Menu_Func {
+        id: fnItem
+        objectName: "fnItem"
+        z: 1
+        x: 8
+        y: 180
+        visible: false
+        currentIndex: -1
+        enabled: mainItem_Q3.frameEnabled
+        opacity: 0.2 + 0.8 * (enabled ? 1 : 0)
+        onIndexChanged_btn: function(index) {
+            _fkPage.show(index)
+        }
+    }
+
     Flickable {
         id: _fkPage
         objectName: "_fkPage"
@@ -207,7 +235,7 @@ Item {
 
         NumberAnimation {
             id: pa_X
-        objectName: "pa_X"
+            objectName: "pa_X"
             target: _fkPage
             property: "contentX"
             from: -2 * 759
@@ -218,7 +246,7 @@ Item {
 
         NumberAnimation {
             id: paBack_X
-        objectName: "paBack_X"
+            objectName: "paBack_X"
             property int tmpIndex: -1
             target: _fkPage
             property: "contentX"
@@ -231,20 +259,6 @@ Item {
                 if (tmpIndex >= 0)
                     pa_X.restart()
             }
-        }
-    }
-
-    Menu_Func {
-        id: fnItem
-        objectName: "fnItem"
-        x: 8
-        y: 180
-        visible: false
-        currentIndex: -1
-        enabled: mainItem_Q3.frameEnabled
-        opacity: 0.2 + 0.8 * (enabled ? 1 : 0)
-        onIndexChanged_btn: function(index) {
-            _fkPage.show(index)
         }
     }
 

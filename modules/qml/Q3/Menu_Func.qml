@@ -1,7 +1,10 @@
 import QtQuick
+import "../common"
+import "../common/KeyActions.js" as KeyActions
 
-// The function menu: four buttons choosing the page. Clicking the current
-// entry deselects it (index -1).
+// The function menu: four buttons choosing the page, a row of page tabs for
+// screen readers. Clicking the current entry deselects it (index -1); Return,
+// Enter and Space act as a click, Up and Down move the focus between entries.
 Item {
     id: menuFunc
     width: 150
@@ -9,6 +12,30 @@ Item {
 
     property alias currentIndex: _list.currentIndex
     signal indexChanged_btn(int currentIndex)
+
+    // A click on entry `index`: it becomes current, or is deselected when it
+    // already is.
+    function activate(index) {
+        _list.currentIndex = (_list.currentIndex === index) ? -1 : index
+        indexChanged_btn(_list.currentIndex)
+    }
+
+    // Makes entry `index` current as a click does; the current entry stays.
+    function choose(index) {
+        if (_list.currentIndex !== index)
+            activate(index)
+    }
+
+    // The button of entry `index` (null before the list has made it).
+    function entry(index) {
+        return _list.itemAtIndex(index)
+    }
+
+    function focusEntry(index) {
+        var item = entry(index)
+        if (item)
+            item.forceActiveFocus(Qt.OtherFocusReason)
+    }
 
     readonly property string iconPath: "file:modules/img/skin1/list_fn/"
 
@@ -53,15 +80,43 @@ Item {
 
     ListView {
         id: _list
+        objectName: "functionList"
         anchors.fill: parent
         interactive: false
         spacing: 10
         currentIndex: -1
         model: _model
+        Accessible.role: Accessible.PageTabList
+        Accessible.name: mainIten.globalString(128)
+
         delegate: Item {
             id: _button
+            objectName: "function" + index
             width: 150
             height: 37
+            activeFocusOnTab: true
+
+            Accessible.role: Accessible.PageTab
+            Accessible.name: name
+            Accessible.focusable: true
+            Accessible.selectable: true
+            Accessible.selected: _list.currentIndex === index
+            Accessible.onPressAction: menuFunc.activate(index)
+
+            Keys.onPressed: function(event) {
+                if (KeyActions.isActivation(event)) {
+                    event.accepted = true
+                    if (!event.isAutoRepeat)
+                        menuFunc.activate(index)
+                    return
+                }
+                var step = (event.key === Qt.Key_Up || event.key === Qt.Key_Down)
+                           ? KeyActions.arrowStep(event) : 0
+                if (step !== 0) {
+                    event.accepted = true
+                    menuFunc.focusEntry(Math.max(0, Math.min(_list.count - 1, index + step)))
+                }
+            }
 
             Image {
                 anchors.fill: parent
@@ -82,6 +137,7 @@ Item {
                 anchors.verticalCenter: parent.verticalCenter
                 anchors.verticalCenterOffset: 4
                 text: name
+                Accessible.ignored: true
                 font.bold: true
                 font.family: mainIten.globalSetting_fontFamily
                 font.pixelSize: mainIten.globalSetting_size
@@ -92,11 +148,10 @@ Item {
                 id: _area
                 anchors.fill: parent
                 hoverEnabled: true
-                onClicked: {
-                    _list.currentIndex = (_list.currentIndex === index) ? -1 : index
-                    menuFunc.indexChanged_btn(_list.currentIndex)
-                }
+                onClicked: menuFunc.activate(index)
             }
+
+            FocusMark {}
         }
     }
 }

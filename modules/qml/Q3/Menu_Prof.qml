@@ -1,11 +1,14 @@
 import QtQuick
 import "../common"
+import "../common/KeyActions.js" as KeyActions
 
 // The on-board profile menu: one button per profile; a left click on another
 // profile makes it the active one. A right click opens the context menu that
 // imports (LOAD), exports (SAVE) or resets that profile; importing or
 // resetting the active profile announces it again so that the pages re-read
-// it.
+// it. From the keyboard a profile button takes Return, Enter and Space as a
+// left click and the Menu key or Shift+F10 as a right click; Up and Down move
+// the focus between the buttons.
 Image {
     id: menuProf
     source: mainIten.sourceListPfContainer
@@ -26,7 +29,23 @@ Image {
             mod2.setProperty(i, "name", mainIten.globalString(mod2.get(i).stringIndex))
     }
 
-    // (px, py): the pointer in the button of profile `index`.
+    // A left click on the button of profile `index`: another profile becomes
+    // the active one.
+    function choose(index) {
+        if (_list.currentIndex === index)
+            return
+        _list.currentIndex = index
+        indexChanged_btn(index)
+    }
+
+    function focusButton(index) {
+        var item = _list.itemAtIndex(index)
+        if (item)
+            item.forceActiveFocus(Qt.OtherFocusReason)
+    }
+
+    // (px, py): the pointer in the button of profile `index`; the keyboard
+    // opens it at the button's middle.
     function openContextMenu(index, px, py) {
         itLvContextMenu.profileIndex = index
         itLvContextMenu.open(px - itLvContextMenu.width, index * img_Height + py + 85)
@@ -74,10 +93,37 @@ Image {
         height: 10 * menuProf.img_Height
         interactive: false
         model: mod
+        Accessible.role: Accessible.Grouping
+        Accessible.name: mainIten.globalString(117)
         delegate: Item {
             objectName: "profile" + index
             width: menuProf.img_Width
             height: menuProf.img_Height
+            activeFocusOnTab: true
+
+            Accessible.role: Accessible.Button
+            Accessible.name: mainIten.globalString(117) + " " + (index + 1)
+            Accessible.focusable: true
+            Accessible.checkable: true
+            Accessible.checked: _list.currentIndex === index
+            Accessible.onPressAction: menuProf.choose(index)
+
+            Keys.onPressed: function(event) {
+                if (KeyActions.isActivation(event)) {
+                    event.accepted = true
+                    if (!event.isAutoRepeat)
+                        menuProf.choose(index)
+                } else if (KeyActions.isMenuRequest(event)) {
+                    event.accepted = true
+                    menuProf.openContextMenu(index, width / 2, height / 2)
+                } else if (event.key === Qt.Key_Up || event.key === Qt.Key_Down) {
+                    var step = KeyActions.arrowStep(event)
+                    if (step !== 0) {
+                        event.accepted = true
+                        menuProf.focusButton(Math.max(0, Math.min(_list.count - 1, index + step)))
+                    }
+                }
+            }
 
             Image {
                 id: _state
@@ -88,6 +134,7 @@ Image {
 
             Text {
                 objectName: "label"
+                Accessible.ignored: true
                 anchors.left: _state.right
                 anchors.leftMargin: 2
                 anchors.verticalCenter: parent.verticalCenter
@@ -108,12 +155,11 @@ Image {
                         menuProf.openContextMenu(index, mouse.x, mouse.y)
                         return
                     }
-                    if (_list.currentIndex === index)
-                        return
-                    _list.currentIndex = index
-                    menuProf.indexChanged_btn(index)
+                    menuProf.choose(index)
                 }
             }
+
+            FocusMark {}
         }
     }
 

@@ -6,10 +6,13 @@ import "../Q3"
 // settings panel. The root builds it after the first frame; until then it
 // has nothing to show, the power-on starting with the logo alone.
 Item {
+    id: frame
     width: 1000
     height: 600
 
     property alias settingsPage: _Page_Globalsetting
+    readonly property alias settingsButton: upItem.settingsButton
+    readonly property alias closeButton: upItem.closeButton
 
     function initUI() {
         _Page_Globalsetting.initUI()
@@ -30,48 +33,99 @@ Item {
         main_Q3.translateStrings(code)
     }
 
+    // Whether the keyboard focus is on `item` or inside it.
+    function holdsFocus(item) {
+        for (var at = Window.activeFocusItem; at; at = at.parent) {
+            if (at === item)
+                return true
+        }
+        return false
+    }
+
+    // The settings panel's first control takes the focus.
+    function focusSettingsPanel() {
+        var first = _fkGlobalsetting.nextItemInFocusChain(true)
+        for (var at = first; at; at = at.parent) {
+            if (at === _fkGlobalsetting) {
+                first.forceActiveFocus(Qt.TabFocusReason)
+                return
+            }
+        }
+    }
+
+    // Escape closes the settings panel as a click on its button does and
+    // leaves the focus on that button.
+    function closeSettings() {
+        if (!upItem.isGlobalSettingSelect)
+            return false
+        upItem.clickSettings()
+        settingsButton.forceActiveFocus(Qt.OtherFocusReason)
+        return true
+    }
+
+    // The window's shortcuts (Ctrl+S, F1 to F4) act only while no text is
+    // typed, no key is being taken by a key field or a macro recording, the
+    // scene is not busy and the settings panel is closed.
+    function shortcutsAllowed() {
+        if (mainIten.busy || upItem.isGlobalSettingSelect || main_Q3.macroRecording)
+            return false
+        var item = Window.activeFocusItem
+        if (item && (item instanceof TextInput || item instanceof TextEdit || item.listening === true))
+            return false
+        return true
+    }
+
+    readonly property var pageKeys: [Qt.Key_F1, Qt.Key_F2, Qt.Key_F3, Qt.Key_F4]
+
+    // A key no control took, from the root: Escape, Ctrl+S (ALL SAVE as a
+    // click on it) and F1 to F4 (the function menu's pages in its order; the
+    // page shown stays shown). Other keys are left alone.
+    function handleKey(event) {
+        var modifiers = event.modifiers & (Qt.ShiftModifier | Qt.ControlModifier | Qt.AltModifier
+                                           | Qt.MetaModifier)
+        if (event.key === Qt.Key_Escape && modifiers === 0) {
+            event.accepted = closeSettings()
+            return
+        }
+        var page = pageKeys.indexOf(event.key)
+        var isSave = event.key === Qt.Key_S && modifiers === Qt.ControlModifier
+        if ((page < 0 || modifiers !== 0) && !isSave)
+            return
+        if (!shortcutsAllowed())
+            return
+        event.accepted = true
+        if (event.isAutoRepeat)
+            return
+        if (isSave)
+            downItem.saveAll()
+        else
+            main_Q3.showPageFromKey(page)
+    }
+
     // The frame's part of the power-on, after the logo's.
     function powerOn() {
         framePowerOn.restart()
     }
 
+    // The keyboard's order is the order of these parts (top bar, settings
+    // panel, function menu, page, profile menu, bottom bar); z keeps their
+    // stacking.
     Environment {
         id: envItem
         objectName: "envItem"
+        z: 0
         width: 1000
         height: 600
         opacity: 0
-    }
-
-    Main_Q3 {
-        id: main_Q3
-        objectName: "main_Q3"
-        width: 1000
-        height: 600
-    }
-
-    Environment_Decoration {
-        id: envDecorationItem
-        objectName: "envDecorationItem"
-        width: 1000
-        height: 600
-        opacity: 0
-    }
-
-    Menu_Down {
-        id: downItem
-        objectName: "downItem"
-        anchors.horizontalCenter: parent.horizontalCenter
-        y: 600
-        enabled: !upItem.isGlobalSettingSelect
-        opacity: 0.2 + 0.8 * (enabled ? 1 : 0)
     }
 
     Menu_Up {
         id: upItem
         objectName: "upItem"
+        z: 4
         anchors.horizontalCenter: parent.horizontalCenter
         y: -600
+        websiteLink: mainIten.websiteLink
         onBtnClicked: function(btnIndex) {
             if (btnIndex === 0)
                 isGlobalSettingSelect = !isGlobalSettingSelect
@@ -79,16 +133,24 @@ Item {
                 mainIten.close()
         }
         onIsGlobalSettingSelectChanged: {
-            if (isGlobalSettingSelect)
+            if (isGlobalSettingSelect) {
                 _fkGlobalsetting.show()
-            else
+            } else {
+                if (frame.holdsFocus(_fkGlobalsetting))
+                    settingsButton.forceActiveFocus(Qt.OtherFocusReason)
                 _fkGlobalsetting.close()
+            }
+        }
+        onSettingsActivatedByKey: {
+            if (isGlobalSettingSelect)
+                frame.focusSettingsPanel()
         }
     }
 
     Flickable {
         id: _fkGlobalsetting
         objectName: "_fkGlobalsetting"
+        z: 5
         x: 5
         y: 27
         width: 340
@@ -149,6 +211,33 @@ Item {
             duration: 0.8 * mainIten.animation_speed
             onStopped: _fkGlobalsetting.visible = false
         }
+    }
+
+    Main_Q3 {
+        id: main_Q3
+        objectName: "main_Q3"
+        z: 1
+        width: 1000
+        height: 600
+    }
+
+    Environment_Decoration {
+        id: envDecorationItem
+        objectName: "envDecorationItem"
+        z: 2
+        width: 1000
+        height: 600
+        opacity: 0
+    }
+
+    Menu_Down {
+        id: downItem
+        objectName: "downItem"
+        z: 3
+        anchors.horizontalCenter: parent.horizontalCenter
+        y: 600
+        enabled: !upItem.isGlobalSettingSelect
+        opacity: 0.2 + 0.8 * (enabled ? 1 : 0)
     }
 
     SequentialAnimation {

@@ -1,5 +1,6 @@
 import QtQuick
 import "../common"
+import "../common/KeyActions.js" as KeyActions
 import "SettingsList.js" as SettingsList
 import "BuiltInStrings.js" as BuiltInStrings
 
@@ -441,8 +442,8 @@ Item {
         }
     }
 
-    // The background toggle: a click while off asks for a picture, a click
-    // while on goes back to the skin background.
+    // The background toggle: a click (Return, Enter, Space) while off asks
+    // for a picture, one while on goes back to the skin background.
     Rectangle {
         id: _background
         objectName: "_background"
@@ -451,6 +452,29 @@ Item {
         width: _backgroundPicture.implicitWidth
         height: _backgroundPicture.implicitHeight
         color: "#FF000000"
+        activeFocusOnTab: true
+
+        function toggle() {
+            pageGlobalsetting.worked([SettingsList.positions.backgroundOn,
+                                      SettingsList.positions.background])
+            pageGlobalsetting.toggleBackground()
+        }
+
+        Accessible.role: Accessible.CheckBox
+        Accessible.name: mainIten.globalString(30)
+        Accessible.focusable: true
+        Accessible.checkable: true
+        Accessible.checked: pageGlobalsetting.isCustomBackground
+        Accessible.onPressAction: _background.toggle()
+        Accessible.onToggleAction: _background.toggle()
+
+        Keys.onPressed: function(event) {
+            if (!KeyActions.isActivation(event))
+                return
+            event.accepted = true
+            if (!event.isAutoRepeat)
+                _background.toggle()
+        }
 
         Image {
             id: _backgroundPicture
@@ -479,12 +503,10 @@ Item {
             id: _backgroundArea
             anchors.fill: parent
             hoverEnabled: true
-            onClicked: {
-                pageGlobalsetting.worked([SettingsList.positions.backgroundOn,
-                                          SettingsList.positions.background])
-                pageGlobalsetting.toggleBackground()
-            }
+            onClicked: _background.toggle()
         }
+
+        FocusMark {}
     }
 
     Item {
