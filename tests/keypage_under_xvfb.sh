@@ -8,7 +8,8 @@
 # next start.
 # Usage: keypage_under_xvfb.sh PATH/TO/q3config [SCREENSHOT_DIR]
 #   SCREENSHOT_DIR receives keypage-skin1.png (the drag image over the key
-#   field) and keypage-skin2.png (after apply, F5 chosen).
+#   field), keypage-skin2.png (after apply, F5 chosen) and keypage-keys.png
+#   (the keyboard run: Esc chosen, B shown in the key field).
 set -euo pipefail
 export XVFB_SESSION="$(dirname "$(readlink -f "$0")")/xvfbsession.sh"
 source "$XVFB_SESSION"
@@ -83,4 +84,55 @@ for skin in 1 2; do
     [ "$skin" = 2 ] && cp applied.png "$keep/keypage-skin2.png"
   fi
 done
-echo "keypage_under_xvfb: drag, media, macro and apply reach the keyboard in both skins"
+# The same assignment as the drag, B for Esc, with key presses alone (no
+# pointer at all): Tab to the KEY entry of the function menu and open it;
+# Tab past MACRO, COLOR and SENSOR and the keyboard picture to the gaming-mode
+# box and tick it with Space; Shift+Tab back to the picture, whose focus
+# starts on the chosen Esc, Right and Left and choose it with Return;
+# Shift+Tab over apply and reset to the key field, type B and assign it with
+# Return; Tab to apply and press Return. The capture must show the gaming
+# mode and the key matrix with B (05) in slot 0 and every other slot as
+# shipped; the profile file must hold it.
+program_dir="$work/keys/program"
+copy_program "$build_bin" "$program_dir"
+sed -i -E "s/^1=.*/1=1/" "$program_dir/modules/setting/apConfig.bin"
+run="$work/keys/run"
+mkdir -p "$run"
+cd "$run"
+export PROGRAM="$program_dir/q3config"
+xvfb-run -a -s "-screen 0 1280x800x24" bash -euo pipefail -c '
+  source "$XVFB_SESSION"
+  start_program reports.txt
+  xdotool windowfocus --sync "$(xdotool search --onlyvisible --name "^Q3 Keyboard Configurator$" | head -1)"
+  press() { xdotool key "$@"; sleep 0.3; }
+  press Tab Tab Tab Tab
+  press Return
+  sleep 0.6
+  press Tab Tab Tab Tab Tab
+  press space
+  press shift+Tab
+  press Right Left Return
+  press shift+Tab shift+Tab shift+Tab
+  press b
+  shot chosen.png
+  press Return
+  press Tab Tab Return
+  sleep 1
+  kill -TERM "$pid"
+  wait "$pid"
+'
+reports() { cut -d" " -f2- reports.txt | grep -v "^evt"; }
+after() { reports | grep -A"$2" -F "cmd feature-out $1" | tail -n "$2"; }
+reports | grep -q -F "cmd feature-out 00 02 01 00 00 00 55 AA 00" ||
+  fail "keys: no gaming mode write"
+# Slots 0 ... 7 low byte first: B (05), then F1 ... F7 as shipped (3A ... 40).
+after "00 0C 00 00 00 00 55 AA 00" 1 | grep -q "^cmd out 00 05 00 3A 00 3B 00 3C 00 3D 00 3E 00 3F 00 40 00 " ||
+  fail "keys: key matrix: $(after '00 0C 00' 1)"
+after "00 0D 00 00 00 00 55 AA 00" 2 | grep -c "^cmd out " | grep -q 2 ||
+  fail "keys: second half of the key matrix"
+stored=$program_dir/modules/setting/p1.bin
+grep -q "^0=5, 0$" "$stored" && grep -q "^4=61, 0$" "$stored" ||
+  fail "keys: profile file: $(grep -E '^[04]=' "$stored")"
+[ -n "$keep" ] && cp chosen.png "$keep/keypage-keys.png"
+
+echo "keypage_under_xvfb: drag, media, macro and apply reach the keyboard in both skins, and the key assignment works with keys alone"
