@@ -6,8 +6,9 @@ import "KeyActions.js" as KeyActions
 // on the desktop to detectKeyboard(isDown, usbCode).
 // From the keyboard it is one stop of the tab chain: Return, Enter or Space
 // start waiting as a click does (`isSelect`, also `listening`). The hook's
-// events of that starting key are left out until its release (or until
-// another key comes: its release came first). While waiting, and after a key
+// events of that starting key are left out until its release (another key's
+// event is taken even before it: the hook may have reported the starting key
+// before the scene did). While waiting, and after a key
 // is taken until the next key release in the scene, the field accepts every
 // key pressed in the scene, Tab and Escape included, so that the key taken
 // acts on nothing else (`takesKeys`). Losing the focus stops waiting.
@@ -40,12 +41,8 @@ Rectangle {
     }
 
     function isStartingKeyEcho(isDown, usbCode) {
-        if (_startingUsage === 0)
+        if (_startingUsage === 0 || usbCode !== _startingUsage)
             return false
-        if (usbCode !== _startingUsage) {
-            _startingUsage = 0
-            return false
-        }
         if (!isDown)
             _startingUsage = 0
         return true
