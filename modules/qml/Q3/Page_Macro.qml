@@ -1,5 +1,6 @@
 import QtQuick
 import "../common"
+import "../common/KeyActions.js" as KeyActions
 
 // The macro editor page (page 1): the macro files of the library on the left,
 // the steps of the selected file on the right. Steps are recorded from the
@@ -7,6 +8,13 @@ import "../common"
 // delete, cut, copy and paste; every change is saved to the file at once (the
 // backend downloads macros of the first slots as it saves them). A context
 // menu on a file imports, exports or renames it.
+//
+// By keyboard the page reads: file list, record, stop, step list, the four
+// step tools, key field, add key, delay field, add delay. The lists move with
+// the arrows; on the step list Delete, Ctrl+X, Ctrl+C and Ctrl+V run the step
+// tools and the focus stays on the list. The key field and the recording
+// listen only once started (click, Return, Enter or Space) and then take
+// every key, Tab and Escape included; capturingKeys tells the frame so.
 Item {
     id: _Page_Macro
     width: 759
@@ -40,6 +48,20 @@ Item {
 
     readonly property bool hasFile: fl_MacroFile.currentIndex >= 0
     readonly property bool hasStep: fl_MacroActions.currentIndex >= 0
+
+    // True while key events are material for the page (recording, the key
+    // field listening, or the scene's copy of a key the field just took):
+    // the frame keeps its own key commands off meanwhile.
+    readonly property bool capturingKeys: isRecordStart || keyboardAction.takesKeys
+
+    // The usage of the key (Return, Enter or Space) that started the
+    // recording from the keyboard: the global hook's events of that key are
+    // not recorded until its release. 0: none.
+    property int activationKey: 0
+    // Keys the global hook reports held, by usage.
+    property var heldKeys: ({})
+    // The delay field took the focus from the keyboard: Return keeps it there.
+    property bool delayFromKeyboard: false
 
     function initUI() {
         refreshMacroFiles()
@@ -148,26 +170,106 @@ Item {
         return (name === undefined || String(name) === "") ? undefined : String(name)
     }
 
+    // While recording, the stop button holds the keyboard focus when the
+    // page had it, so that no key typed into the recording acts on the page.
     function startRecord() {
         if (!hasFile || isRecordStart)
             return
+        var focusHere = ownsFocus()
         md_MacroActions.clear()
         if (getCurrentMacroName() !== "")
             isRecordStart = true
+        if (isRecordStart && focusHere)
+            img_stop.forceActiveFocus()
     }
 
+    // A stop from the keyboard leaves out the press of the key that stopped
+    // it, when the global hook reported it before the scene; the focus goes
+    // back to the record button.
     function stopRecord() {
         if (!isRecordStart)
             return
+        var byKeyboard = img_stop.activeFocus
         isRecordStart = false
+        if (byKeyboard) {
+            dropTrailingActivationPress()
+            img_record.forceActiveFocus()
+        }
         saveMacro()
+    }
+
+    function dropTrailingActivationPress() {
+        var last = md_MacroActions.count - 1
+        if (last < 0 || md_MacroActions.get(last).textR !== downField)
+            return
+        var keys = [returnUsage, enterUsage, spaceUsage]
+        for (var i = 0; i < keys.length; ++i) {
+            if (md_MacroActions.get(last).textX === keyName(keys[i])) {
+                md_MacroActions.remove(last)
+                return
+            }
+        }
+    }
+
+    // ---- keys the page's own activation leaves behind ----
+
+    readonly property int returnUsage: 40
+    readonly property int spaceUsage: 44
+    readonly property int enterUsage: 88
+
+    function activationUsage(qtKey) {
+        switch (qtKey) {
+        case Qt.Key_Return: return returnUsage
+        case Qt.Key_Enter: return enterUsage
+        case Qt.Key_Space: return spaceUsage
+        default: return 0
+        }
+    }
+
+    // Called after a scene key press started the recording: the hook's
+    // events of that key belong to the start, not to the recording.
+    function armActivationFilter(event) {
+        activationKey = activationUsage(event.key)
+    }
+
+    // Whether the hook event is the starting key's own; the filter ends with
+    // its release, or with another key's event when the hook had already
+    // seen the starting key released (it reported both before the scene).
+    function isActivationEcho(isDown, usbCode) {
+        if (activationKey === 0)
+            return false
+        if (usbCode === activationKey) {
+            if (!isDown)
+                activationKey = 0
+            return true
+        }
+        if (!heldKeys[activationKey])
+            activationKey = 0
+        return false
+    }
+
+    function noteHeld(isDown, usbCode) {
+        var held = heldKeys
+        held[usbCode] = isDown
+        heldKeys = held
+    }
+
+    // Whether the window's focused item lies on this page.
+    function ownsFocus() {
+        for (var item = Window.activeFocusItem; item; item = item.parent) {
+            if (item === _Page_Macro)
+                return true
+        }
+        return false
     }
 
     // Every key event seen on the desktop. While recording, named keys are
     // appended at the end; no delays are recorded.
     function detectKeyboard(isDown, usbCode) {
         keyboardAction.detectKeyboard(isDown, usbCode)
-        if (!isRecordStart)
+        var echo = isActivationEcho(isDown, usbCode)
+        noteHeld(isDown, usbCode)
+        if (!isRecordStart || echo)
             return
         var name = keyName(usbCode)
         if (name !== undefined)
@@ -186,13 +288,17 @@ Item {
     }
 
     // The typed number, at least the shortest delay; an emptied field keeps
-    // the last value. The field then shows the value and lets the focus go.
-    function commitDelay() {
+    // the last value. The field then shows the value and lets the focus go,
+    // unless it came from the keyboard and `keepFocus` asks to stay.
+    function commitDelay(keepFocus) {
         var typed = parseInt(delayInput.text, 10)
         if (!isNaN(typed))
             delayValue = Math.max(typed, shortestDelay)
         delayInput.text = String(delayValue)
-        delayInput.focus = false
+        if (keepFocus && delayFromKeyboard)
+            delayInput.selectAll()
+        else
+            delayInput.focus = false
     }
 
     function deleteStep() {
@@ -240,11 +346,65 @@ Item {
         }
     }
 
+    // A tool button run from the keyboard that is disabled by its own work
+    // (the last step deleted, a cut step pasted) hands the focus to the
+    // step list.
+    function runToolButton(tool, button) {
+        var hadFocus = button.activeFocus
+        runTool(tool)
+        if (hadFocus && !button.enabled)
+            fl_MacroActions.forceActiveFocus()
+    }
+
+    // ---- the lists by keyboard ----
+
+    // The step tools' keys on the step list; the list keeps the focus.
+    function stepToolForKey(event) {
+        var ctrl = (event.modifiers & (Qt.ControlModifier | Qt.AltModifier | Qt.MetaModifier)) === Qt.ControlModifier
+        if (event.key === Qt.Key_Delete && KeyActions.isPlain(event))
+            return deleteTool
+        if (ctrl && event.key === Qt.Key_X)
+            return cutTool
+        if (ctrl && event.key === Qt.Key_V)
+            return pasteTool
+        if (ctrl && event.key === Qt.Key_C)
+            return copyTool
+        return -1
+    }
+
+    // The list moves its selection itself; the keys it leaves run the tools.
+    function stepListKey(event) {
+        if (event.accepted)
+            return
+        var tool = stepToolForKey(event)
+        if (tool < 0)
+            return
+        event.accepted = true
+        if (toolEnabled(tool))
+            runTool(tool)
+    }
+
+    // The list moves, selects and opens the menu itself (RENAME is there);
+    // Escape gives a rename up: the file list takes the focus back, which
+    // drops the edit without renaming.
+    function fileListKey(event) {
+        if (event.accepted || event.key !== Qt.Key_Escape || renameIndex < 0)
+            return
+        event.accepted = true
+        renameIndex = -1
+        fl_MacroFile.forceActiveFocus()
+    }
+
+    function startRename(index) {
+        renameIndex = index
+        fl_MacroFile.editFileName(index)
+    }
+
     // Ends a rename (completing it) and commits a delay being typed.
     function lostFocus() {
         fl_MacroFile.stopEditFileName()
         if (delayInput.activeFocus)
-            commitDelay()
+            commitDelay(false)
     }
 
     // The library refuses names that are empty, paths or taken; the list is
@@ -292,8 +452,7 @@ Item {
         } else if (entry === saveEntry) {
             ui_View.saveMacroIniToFile(md_MacroFile.get(index).textX)
         } else if (entry === renameEntry) {
-            renameIndex = index
-            fl_MacroFile.editFileName(index)
+            startRename(index)
         }
     }
 
@@ -368,6 +527,10 @@ Item {
         color: "#80000000"
         enabled: !_Page_Macro.isRecordStart
         mdItems: md_MacroFile
+        Accessible.name: mainIten.globalString(44)
+        Keys.onPressed: function(event) {
+            _Page_Macro.fileListKey(event)
+        }
         onListElementClicked: _Page_Macro.refreshMacroActions()
         onListElementRightBtnClicked: function(index) {
             _Page_Macro.openContextMenu(index)
@@ -412,7 +575,12 @@ Item {
             source0: mainIten.sourceRecord0
             source1: mainIten.sourceRecord1
             enabled: _Page_Macro.hasFile && !_Page_Macro.isRecordStart
+            Accessible.name: mainIten.globalString(119)
             onClicked: _Page_Macro.startRecord()
+            Keys.onPressed: function(event) {
+                if (event.accepted && _Page_Macro.isRecordStart && KeyActions.isActivation(event))
+                    _Page_Macro.armActivationFilter(event)
+            }
         }
 
         Button_2state {
@@ -423,7 +591,13 @@ Item {
             source0: mainIten.sourceStop0
             source1: mainIten.sourceStop1
             enabled: _Page_Macro.isRecordStart
+            Accessible.name: mainIten.globalString(58)
             onClicked: _Page_Macro.stopRecord()
+            // Every other key belongs to the recording.
+            Keys.onPressed: function(event) {
+                if (!event.accepted && _Page_Macro.isRecordStart)
+                    event.accepted = true
+            }
         }
     }
 
@@ -436,6 +610,10 @@ Item {
         height: 198
         color: "#80000000"
         mdItems: md_MacroActions
+        Accessible.name: mainIten.globalString(126)
+        Keys.onPressed: function(event) {
+            _Page_Macro.stepListKey(event)
+        }
     }
 
     // ---- the step tools, each labelled while the pointer is over it ----
@@ -479,7 +657,8 @@ Item {
                     source0: modelData.source0
                     source1: modelData.source1
                     enabled: _Page_Macro.toolEnabled(index)
-                    onClicked: _Page_Macro.runTool(index)
+                    Accessible.name: mainIten.globalString(modelData.string)
+                    onClicked: _Page_Macro.runToolButton(index, tool)
                 }
 
                 Text {
@@ -507,6 +686,14 @@ Item {
         x: 290
         y: 205
         text.x: 10
+        // Listening started with the pointer while the page had the focus
+        // elsewhere: the field takes it, so the key taken acts on nothing.
+        onIsSelectChanged: {
+            if (!isSelect)
+                return
+            if (!activeFocus && _Page_Macro.ownsFocus())
+                forceActiveFocus()
+        }
     }
 
     Image {
@@ -521,6 +708,7 @@ Item {
             source0: mainIten.sourceAdd0
             source1: mainIten.sourceAdd1
             enabled: _Page_Macro.hasFile && keyboardAction.tmpKeycodeUSB !== 0
+            Accessible.name: mainIten.globalString(118) + " " + mainIten.globalString(74)
             onClicked: _Page_Macro.addKey()
         }
     }
@@ -535,6 +723,10 @@ Item {
 
         Image {
             source: mainIten.sourceSlider
+        }
+
+        FocusMark {
+            target: delayInput
         }
 
         Row {
@@ -563,13 +755,31 @@ Item {
                 font: delayBefore.font
                 color: activeFocus ? mainIten.globalSetting_color : mainIten.globalSetting_color_enable
                 selectionColor: mainIten.globalSetting_color
-                Keys.onReturnPressed: _Page_Macro.commitDelay()
-                Keys.onEnterPressed: _Page_Macro.commitDelay()
+                activeFocusOnTab: true
+                Accessible.role: Accessible.EditableText
+                Accessible.name: mainIten.globalString(120)
+                Accessible.focusable: true
+                Keys.onReturnPressed: _Page_Macro.commitDelay(true)
+                Keys.onEnterPressed: _Page_Macro.commitDelay(true)
+                // Escape shows the committed value again.
+                Keys.onEscapePressed: {
+                    text = String(_Page_Macro.delayValue)
+                    selectAll()
+                }
                 // Losing the focus any other way commits too, so the field
                 // never shows a value the add-delay button would not use.
                 onActiveFocusChanged: {
-                    if (!activeFocus)
-                        _Page_Macro.commitDelay()
+                    if (activeFocus) {
+                        _Page_Macro.delayFromKeyboard = !delayPointer.active
+                        if (_Page_Macro.delayFromKeyboard)
+                            selectAll()
+                    } else {
+                        _Page_Macro.commitDelay(false)
+                    }
+                }
+
+                PointHandler {
+                    id: delayPointer
                 }
             }
 
@@ -593,6 +803,7 @@ Item {
             source0: mainIten.sourceAdd0
             source1: mainIten.sourceAdd1
             enabled: _Page_Macro.hasFile
+            Accessible.name: mainIten.globalString(118) + " " + mainIten.globalString(120)
             onClicked: _Page_Macro.addDelay()
         }
     }
