@@ -25,9 +25,6 @@ Item {
     // While true the scene takes no input (see setProtectUI); the busy
     // indicator holds the keyboard focus meanwhile.
     readonly property bool busy: protectUIItem.isBusy
-    // The logo: the link to the website, between the top bar's two buttons
-    // in the keyboard's order.
-    readonly property alias websiteLink: logoWeb_img
 
     // The frame (see buildPages); null until it is built.
     readonly property var frame: frameLoader.item
@@ -254,8 +251,9 @@ Item {
         }
     }
 
-    // Reached from the keyboard through the top bar's buttons only (see
-    // Menu_Up), so that it sits between them.
+    // Not in the Tab chain of its own: its two links put it between the top
+    // bar's settings and close buttons (KeyNavigation sets the reverse link
+    // on each of them).
     Image {
         id: logoWeb_img
         objectName: "logoWeb_img"

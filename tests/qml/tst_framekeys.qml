@@ -188,6 +188,31 @@ SceneTestCase {
         compare(backward.run, forward.run.slice().reverse())
     }
 
+    // A click that hides the page holding the focus moves the focus to the
+    // function menu: to the page shown, or to the entry clicked when the
+    // click hid its own page.
+    function test_focusLeavesAHiddenPage_data() {
+        return [
+            { tag: "another page", click: 2, page: 2, focus: "function2" },
+            { tag: "the page's own entry", click: 0, page: -1, focus: "function0" }
+        ]
+    }
+
+    function test_focusLeavesAHiddenPage(data) {
+        var scene = keyboardScene()
+        var page = showPage(scene, 0)
+        focusOn(scene, "function3")
+        keyClick(Qt.Key_Tab)
+        verify(inside(focused(), page), focusedName())
+        mouseClick(part(scene, "function" + data.click))
+        var fkPage = part(scene, "_fkPage")
+        tryVerify(function() {
+            return fkPage.curID === data.page && !part(scene, "pa_X").running
+                    && !part(scene, "paBack_X").running
+        })
+        compare(focusedName(), data.focus)
+    }
+
     // The rows of the panel Tab visits, in the order visited.
     function panelRowsOf(run) {
         var rows = []

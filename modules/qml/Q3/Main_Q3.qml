@@ -20,6 +20,14 @@ Item {
     // Whether the macro page records keys (every key goes into the macro).
     readonly property bool macroRecording: macroPage.item ? macroPage.item.isRecordStart === true : false
 
+    // A page hidden while the keyboard focus is in it hands the focus to the
+    // function menu: to the entry of the page shown, or to its own entry when
+    // none is shown. The focus never stays on a control out of sight.
+    function moveFocusOffHiddenPage(index) {
+        if (mainIten.frame && mainIten.frame.holdsFocus(pageLoaders[index]))
+            fnItem.focusEntry(fnItem.currentIndex >= 0 ? fnItem.currentIndex : index)
+    }
+
     // Page `index` chosen from the keyboard (F1 to F4): as a click on its
     // function menu entry, except that the page shown stays shown; the entry
     // takes the focus.
@@ -205,6 +213,7 @@ Item {
             readonly property string pageName: "_Page_Keydefine"
             readonly property bool drawsKeyboard: true
             visible: _fkPage.curID === 0
+            onVisibleChanged: if (!visible) mainItem_Q3.moveFocusOffHiddenPage(0)
         }
 
         Loader {
@@ -214,6 +223,7 @@ Item {
             readonly property bool drawsKeyboard: false
             y: 46
             visible: _fkPage.curID === 1
+            onVisibleChanged: if (!visible) mainItem_Q3.moveFocusOffHiddenPage(1)
         }
 
         Loader {
@@ -222,6 +232,7 @@ Item {
             readonly property string pageName: "_Page_Color"
             readonly property bool drawsKeyboard: true
             visible: _fkPage.curID === 2
+            onVisibleChanged: if (!visible) mainItem_Q3.moveFocusOffHiddenPage(2)
         }
 
         Loader {
@@ -231,6 +242,7 @@ Item {
             readonly property bool drawsKeyboard: false
             y: 46
             visible: _fkPage.curID === 3
+            onVisibleChanged: if (!visible) mainItem_Q3.moveFocusOffHiddenPage(3)
         }
 
         NumberAnimation {

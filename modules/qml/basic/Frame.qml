@@ -125,7 +125,6 @@ Item {
         z: 4
         anchors.horizontalCenter: parent.horizontalCenter
         y: -600
-        websiteLink: mainIten.websiteLink
         onBtnClicked: function(btnIndex) {
             if (btnIndex === 0)
                 isGlobalSettingSelect = !isGlobalSettingSelect

@@ -3,12 +3,11 @@ import "../common"
 import "../common/KeyActions.js" as KeyActions
 
 // Top bar: the settings button on the left, the close button on the right.
-// The website link between them (the root's logo) comes between the two in
-// the keyboard's order; `websiteLink` names it.
+// In the keyboard's order the website link (the root's logo) comes between
+// the two; the logo sets up those links.
 Item {
     id: menuUp
     property bool isGlobalSettingSelect: false
-    property Item websiteLink: null
     readonly property alias settingsButton: _btnSetting
     readonly property alias closeButton: _btnClose
     signal btnClicked(int btnIndex)
@@ -37,7 +36,6 @@ Item {
             source: (menuUp.isGlobalSettingSelect || _settingArea.containsMouse) ? mainIten.sourceAS1
                                                                                 : mainIten.sourceAS0
             activeFocusOnTab: true
-            KeyNavigation.tab: menuUp.websiteLink
 
             Accessible.role: Accessible.Button
             Accessible.name: mainIten.globalString(115)
@@ -77,7 +75,6 @@ Item {
             y: -3
             source0: mainIten.sourceAM0
             source1: mainIten.sourceAM1
-            KeyNavigation.backtab: menuUp.websiteLink
             Accessible.name: mainIten.globalString(116)
             onClicked: menuUp.btnClicked(1)
         }
