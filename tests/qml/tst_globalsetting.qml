@@ -476,6 +476,41 @@ TestCase {
         compare(t.page.settingsList().slice(5, 7), [false, ""])
     }
 
+    // Return, Enter and Space on the focused toggle do what a click does:
+    // the first asks for a picture and shows it, the second goes back to
+    // the skin's background. Screen readers see it checked while on.
+    function test_backgroundToggleFromTheKeyboard_data() {
+        return [
+            { tag: "Return", key: Qt.Key_Return },
+            { tag: "Enter", key: Qt.Key_Enter },
+            { tag: "Space", key: Qt.Key_Space }
+        ]
+    }
+
+    function test_backgroundToggleFromTheKeyboard(data) {
+        var t = settingsPage()
+        var toggle = part(t.page, "_background")
+        var path = pictureFiles.write("keyboard.png", 120, 80)
+        verify(path !== "")
+        dialogProbe.answer(path)
+        t.scene.forceActiveFocus()
+        toggle.forceActiveFocus()
+        verify(toggle.activeFocus)
+        verify(!toggle.Accessible.checked)
+        keyClick(data.key)
+        compare(dialogProbe.shownChoosers().length, 1)
+        settle(t.page)
+        verify(t.scene.isCustomBackground)
+        verify(toggle.Accessible.checked)
+        compare(t.page.settingsList().slice(5, 7), [true, "file:" + path])
+        keyClick(data.key)
+        compare(dialogProbe.shownChoosers().length, 1, "no chooser to switch it off")
+        verify(!t.scene.isCustomBackground)
+        verify(!toggle.Accessible.checked)
+        compare(t.page.settingsList().slice(5, 7), [false, ""])
+        verify(toggle.activeFocus, "the focus stays on the toggle")
+    }
+
     function test_cancelledChoiceLeavesTheToggleOff() {
         var t = settingsPage()
         dialogProbe.answer("")
