@@ -279,6 +279,46 @@ SceneTestCase {
         tryCompare(t.contextMenu, "visible", false)
     }
 
+    // From the keyboard: the Menu key or Shift+F10 on a profile button opens
+    // its menu, Down moves to an entry and Return chooses it, as the right
+    // click and the click on the entry do; the focus goes back to the button.
+    // Profile 2 (not the active one) holds Esc as D; the chooser answers
+    // with a file holding Esc as B.
+    function test_menuFromTheKeyboard_data() {
+        return [
+            { tag: "LOAD with the Menu key", key: Qt.Key_Menu, modifiers: Qt.NoModifier, downs: 1,
+              choosers: ["Open File|Profile(*.pf)"], stored: ["5", "0"], exported: false },
+            { tag: "SAVE with Shift+F10", key: Qt.Key_F10, modifiers: Qt.ShiftModifier, downs: 2,
+              choosers: ["Save File|Profile(*.pf)"], stored: ["7", "0"], exported: true }
+        ]
+    }
+
+    function test_menuFromTheKeyboard(data) {
+        keyboardProbe.setStored(2, "keydefine0/0", [7, 0])
+        var t = profileMenu()
+        var chosen = escAsB()
+        dialogProbe.answer(chosen)
+        keyboardProbe.clearCapture()
+        t.scene.forceActiveFocus()
+        var profileButton = button(t, 2)
+        profileButton.forceActiveFocus()
+        keyClick(data.key, data.modifiers)
+        verify(t.contextMenu.visible)
+        compare(t.contextMenu.profileIndex, 2)
+        for (var i = 0; i < data.downs; ++i)
+            keyClick(Qt.Key_Down)
+        keyClick(Qt.Key_Return)
+        settle()
+        compare(dialogProbe.shownChoosers(), data.choosers)
+        compare(keyboardProbe.storedList(2, "keydefine0/0"), data.stored)
+        compare(dialogProbe.readText(chosen),
+                data.exported ? dialogProbe.readText("modules/setting/p3.bin") : "[keydefine0]\n0=5, 0\n")
+        compare(t.spy.count, 0)
+        compare(reports(), [])
+        verify(profileButton.activeFocus, "the focus is back on the profile button")
+        tryCompare(t.contextMenu, "visible", false)
+    }
+
     function test_save() {
         keyboardProbe.setStored(1, "keydefine0/0", [5, 0])
         var t = profileMenu()
