@@ -147,8 +147,51 @@ steps3=$(grep -e '^total=' -e '^[0-9]*=' "$library/Macro. 003.bin")
   fail "Macro. 003.bin: $(cat "$library/Macro. 003.bin")"
 keys() { sed -n '/^\[keydefine0\]$/,/^\[/p' "$1" | sort; }
 [ "$(keys "$setting/p2.bin")" = "$(keys "$setting/pD.bin")" ] || fail "profile 2 is not the factory's"
+
+# The keyboard alone, in a fresh copy, nothing clicked: F2 shows the macro
+# page with the focus on its entry in the function menu; three Tabs (the two
+# entries below it) reach the file list. Down four times chooses
+# "Macro. 004" (slot 3, A pressed and released); Tab to record, the step
+# list and the key field, whose Return starts listening and takes B; Tab to
+# add key, Return; Tab to the delay field, 30, Return; Tab to add delay,
+# Space. Then F2 and five Tabs reach the step list again: Down (A down),
+# Delete. The file and the last download of slot 3 hold A up, B, 30 ms.
+kbd_dir="$work/kbdprogram"
+copy_program "$build_bin" "$kbd_dir"
+export KBD_LIBRARY="$kbd_dir/modules/macro"
+printf '%s\n' "[config]" "index=3" "total=2" "repeat=1" "did=-1" "" "[macro]" \
+  "0=A    [Down]" "1=A      [Up]" > "$KBD_LIBRARY/Macro. 004.bin"
+kbd_run="$work/kbdrun"
+mkdir -p "$kbd_run"
+cd "$kbd_run"
+export PROGRAM="$kbd_dir/q3config"
+xvfb-run -a -s "-screen 0 1280x800x24" bash -euo pipefail -c '
+  source "$XVFB_SESSION"
+  start_program reports.txt
+  keys() { xdotool key --delay 250 "$@"; sleep 0.5; }
+  keys F2 Tab Tab Tab Down Down Down Down
+  keys Tab Tab Tab Return
+  keys b
+  keys Tab Return
+  keys Tab 3 0 Return Tab space
+  shot keyboard.png
+  keys F2 Tab Tab Tab Tab Tab Down Delete
+  kill -TERM "$pid"
+  wait "$pid"
+'
+kbd_steps=$(grep -e '^total=' -e '^[0-9]*=' "$KBD_LIBRARY/Macro. 004.bin")
+[ "$kbd_steps" = "$(printf '%s\n' "total=4" "0=A      [Up]" "1=B    [Down]" "2=B      [Up]" "3=30   [Delay]")" ] ||
+  fail "keyboard only: Macro. 004.bin: $(cat "$KBD_LIBRARY/Macro. 004.bin")"
+# The last download of slot 3: header, A up, B down, B up, 30 ms (3 units),
+# end.
+cut -d" " -f2- reports.txt | grep -v "^evt" > commands.txt
+macro4="cmd out 00 01 00 04 81 05 01 05 81 00 7F 03 00 00 00$(zeros 50)"
+[ "$(last_after "00 10 00 03 00 00 55 AA 00" 1)" = "$macro4" ] ||
+  fail "keyboard only: macro 4 download: $(last_after '00 10 00 03 00 00 55 AA 00' 1)"
+
 if [ -n "$keep" ]; then
-  cp macropage.png "$keep/macropage.png"
-  cp profilereset.png "$keep/profilereset.png"
+  cp "$run/macropage.png" "$keep/macropage.png"
+  cp "$run/profilereset.png" "$keep/profilereset.png"
+  cp "$kbd_run/keyboard.png" "$keep/keyboard.png"
 fi
-echo "macropage_under_xvfb: recording, delay, copy, a write after a failed one, assignment and profile reset reach the keyboard"
+echo "macropage_under_xvfb: recording, delay, copy, a write after a failed one, assignment and profile reset reach the keyboard; a key, a delay and a deletion typed with the keyboard alone reach the file and the keyboard"
