@@ -7,19 +7,28 @@ import QtTest
 // Escape, the tab order and what a screen reader hears.
 //
 // The picture's geometry, worked out by hand from the shipped ISO definition
-// (x, y of each key) and the painted caps (one unit 26 wide; Tab 40, Caps
+// (x, y of each key) and the painted caps (one unit 26 x 26; Tab 40, Caps
 // 47, left Shift and Ctrl, Win, Alt, AltGr, Menu 33, right Shift 75,
-// Backspace 54, Enter 40, Space 173, numpad 0 54). Keys are named by slot:
-//   row y=0:   Esc 0 (x 0), F1 1 (56), F4 4 (140), F5 5 (182), Pause 15 (490)
-//   row y=42:  ` 16 (0), 1 17 (28), 5 21 (140), 6 22 (168), 7 23 (196),
-//              Back 29 (364..418), Ins 30 (434)
-//   row y=70:  Tab 32 (0..40), Q 33 (42), E 35 (98), P 42 (294), ] 44 (350),
-//              Enter 61 (378..418), + 111 (616, the row's last)
-//   row y=98:  Caps 48 (0..47), # 45 (357..383), 4 104 (532..558)
-//   row y=126: B 69 (175..201), \ 76 (35), ↑ 77 (462..488), 1 101 (532),
-//              2 102 (560)
-//   row y=154: Space 85 (105..278), AltGr 88 (280), Fn 89 (315, cannot be
-//              chosen), Menu 90 (350), numpad 0 100 (532..586)
+// Backspace 54, Space 173, numpad 0 54; the ISO Enter 40 x 54, numpad + and
+// Enter 26 x 54). Keys by slot, left edge, centre:
+//   row y=0:   Esc 0 (x 0, c 13), F1 1 (56), F4 4 (c 153), F5 5 (c 195),
+//              Pause 15 (490, the row's last)
+//   row y=42:  ` 16 (c 13), 1 17, 5 21 (c 153), 6 22 (c 181), 7 23 (c 209),
+//              Back 29 (364..418, c 391), Ins 30 (434), Home 31 (c 475)
+//   row y=70:  Tab 32 (0..40, c 20), Q 33 (42), E 35, P 42, ] 44 (c 363),
+//              the ISO Enter 61 (378..418, y 70..124, c 398), Del 46 (434),
+//              End 47 (c 475), numpad + 111 (616, y 70..124, c 629)
+//   row y=98:  Caps 48 (0..47, c 23.5), # 45 (c 370), 4 104 (c 545)
+//   row y=126: B 69 (c 188), \ 76, right Shift 75 (343..418, c 380.5),
+//              ↑ 77 (c 475), 1 101 (c 545), 2 102 (c 573), 3 103 (c 601),
+//              numpad Enter 115 (616, y 126..180, c 629)
+//   row y=154: Space 85 (105..278, c 191.5), AltGr 88 (c 296.5), Fn 89
+//              (cannot be chosen), Menu 90 (c 366.5), ↓ 95 (c 475),
+//              numpad 0 100 (c 559)
+// Left and Right go to the nearest centre among the keys that share some
+// height; Up and Down to the key beyond the top (bottom) edge nearest by
+// rows apart plus three times the centres apart across, the upper-left of
+// two equally near; Home and End to the outermost key sharing some height.
 // Default codes: Esc 41, F1 58, F2 59, F4 61, B 5, numpad . 99 (the last key
 // in reading order).
 SceneTestCase {
@@ -107,9 +116,12 @@ SceneTestCase {
             { tag: "Down from F4 to 5, same centre", from: 4, key: Qt.Key_Down, to: 21, label: "5" },
             { tag: "Down from F5 between 6 and 7 takes the left", from: 5, key: Qt.Key_Down, to: 22, label: "6" },
             { tag: "Right at the row end stays", from: 15, key: Qt.Key_Right, to: 15, label: "Pause" },
-            { tag: "Down from Enter to #", from: 61, key: Qt.Key_Down, to: 45, label: "#" },
-            { tag: "Up from Enter to Backspace", from: 61, key: Qt.Key_Up, to: 29, label: "Back" },
-            { tag: "Up from the arrow to the nearer numpad 4", from: 77, key: Qt.Key_Up, to: 104, label: "4" },
+            { tag: "Down from the tall Enter to the right Shift", from: 61, key: Qt.Key_Down, to: 75, label: "Shift" },
+            { tag: "Up from the tall Enter to Backspace", from: 61, key: Qt.Key_Up, to: 29, label: "Back" },
+            { tag: "Right from # to the tall Enter", from: 45, key: Qt.Key_Right, to: 61, label: "Enter" },
+            { tag: "Up from the arrow to End straight above", from: 77, key: Qt.Key_Up, to: 47, label: "End" },
+            { tag: "Down from the arrow", from: 77, key: Qt.Key_Down, to: 95, label: "↓" },
+            { tag: "Down from numpad + to numpad Enter", from: 111, key: Qt.Key_Down, to: 115, label: "Enter" },
             { tag: "Down from Space, bottom row, stays", from: 85, key: Qt.Key_Down, to: 85, label: "Space" },
             { tag: "Up from Space to B", from: 85, key: Qt.Key_Up, to: 69, label: "B" },
             { tag: "Right from AltGr passes Fn", from: 88, key: Qt.Key_Right, to: 90, label: "Menu" },
@@ -119,7 +131,10 @@ SceneTestCase {
             { tag: "Right from ] to Enter", from: 44, key: Qt.Key_Right, to: 61, label: "Enter" },
             { tag: "Left from Ins over the gap", from: 30, key: Qt.Key_Left, to: 29, label: "Back" },
             { tag: "Home", from: 33, key: Qt.Key_Home, to: 32, label: "Tab" },
-            { tag: "End", from: 33, key: Qt.Key_End, to: 111, label: "+" }
+            { tag: "End reaches the tall +", from: 33, key: Qt.Key_End, to: 111, label: "+" },
+            { tag: "Home at the row start stays", from: 32, key: Qt.Key_Home, to: 32, label: "Tab" },
+            { tag: "End in the top row", from: 4, key: Qt.Key_End, to: 15, label: "Pause" },
+            { tag: "End from # is the tall + beside 6", from: 45, key: Qt.Key_End, to: 111, label: "+" }
         ]
     }
 

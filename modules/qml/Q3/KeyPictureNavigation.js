@@ -1,64 +1,34 @@
-// Moving over a keyboard picture with the keyboard. Every function takes the
-// keys a user can reach (objects with x, y, width and name, in the picture's
-// coordinates) and the key the user is on, and gives the key to go to: the
-// same key where there is nowhere to go. A row is the keys whose top edge is
-// at the same y; a tall key belongs to the row of its top edge.
+// Moving over the key page's keyboard picture with the keyboard, on top of
+// KeyCursor (the arrow keys, by the keys' places, as on the colour page's
+// picture). Every function takes the keys a user can reach (objects with x,
+// y, width, height and name, in the picture's coordinates) and the key the
+// user is on, and gives the key to go to: the same key where there is
+// nowhere to go.
 .pragma library
+.import "KeyCursor.js" as KeyCursor
 
-function centreX(key) {
-    return key.x + key.width / 2
+// direction: "left", "right", "up" or "down".
+function arrow(keys, from, direction) {
+    var to = KeyCursor.next(keys, from, direction)
+    return to !== null ? to : from
+}
+
+// The leftmost (step -1) or rightmost (step 1) key that shares some height
+// of the picture with `from`: Home and End.
+function rowEdge(keys, from, step) {
+    var best = from
+    for (var i = 0; i < keys.length; ++i) {
+        var k = keys[i]
+        if (KeyCursor.drawn(k) && KeyCursor.shareHeight(k, from)
+                && (KeyCursor.centreX(k) - KeyCursor.centreX(best)) * step > 0)
+            best = k
+    }
+    return best
 }
 
 // Top to bottom, left to right.
 function readingOrder(keys) {
     return keys.slice().sort(function(a, b) { return a.y !== b.y ? a.y - b.y : a.x - b.x })
-}
-
-function rowOf(keys, y) {
-    return readingOrder(keys.filter(function(k) { return k.y === y }))
-}
-
-// The y of the row next to `y`: the nearest above (step -1) or below (+1).
-function nextRowY(keys, y, step) {
-    var found = null
-    for (var i = 0; i < keys.length; ++i) {
-        var ky = keys[i].y
-        if ((step < 0 ? ky < y : ky > y) && (found === null || Math.abs(ky - y) < Math.abs(found - y)))
-            found = ky
-    }
-    return found
-}
-
-// Along the row: step -1 to the left, +1 to the right.
-function alongRow(keys, from, step) {
-    var row = rowOf(keys, from.y)
-    var at = row.indexOf(from)
-    var to = at + step
-    return to >= 0 && to < row.length ? row[to] : from
-}
-
-// To the row above (step -1) or below (+1): the key whose centre is nearest
-// to the centre of `from`, the left one of two equally near.
-function acrossRows(keys, from, step) {
-    var y = nextRowY(keys, from.y, step)
-    if (y === null)
-        return from
-    var row = rowOf(keys, y)
-    var best = row[0]
-    for (var i = 1; i < row.length; ++i) {
-        if (Math.abs(centreX(row[i]) - centreX(from)) < Math.abs(centreX(best) - centreX(from)))
-            best = row[i]
-    }
-    return best
-}
-
-function rowStart(keys, from) {
-    return rowOf(keys, from.y)[0]
-}
-
-function rowEnd(keys, from) {
-    var row = rowOf(keys, from.y)
-    return row[row.length - 1]
 }
 
 // The next key after `from` in reading order, going round, whose name is

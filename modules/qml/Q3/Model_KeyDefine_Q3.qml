@@ -8,8 +8,9 @@ import "../common/KeyActions.js" as KeyActions
 // definition, built once by initUI. getKey is indexed by matrix slot; a slot
 // without a key holds a blank record, so every slot has a keyCode.
 // The picture is one tab stop: the focus sits on one of its keys (focusKey),
-// the arrow keys, Home, End and a typed key name move it over the keys that
-// can be chosen, and Return, Enter or Space choose it as a click does
+// the arrow keys (by place, as on the colour page's picture), Home and End
+// (the first and last key at its height) and a typed key name move it over
+// the keys that can be chosen, and Return, Enter or Space choose it as a click does
 // (keyClicked). curKeyMatrix is the chosen key's slot, -1 for none.
 FocusScope {
     id: modelQ3
@@ -83,12 +84,12 @@ FocusScope {
         if (from === null || !KeyActions.isPlain(event))
             return false
         switch (event.key) {
-        case Qt.Key_Left: moveFocusTo(Navigation.alongRow(keys, from, -1)); return true
-        case Qt.Key_Right: moveFocusTo(Navigation.alongRow(keys, from, 1)); return true
-        case Qt.Key_Up: moveFocusTo(Navigation.acrossRows(keys, from, -1)); return true
-        case Qt.Key_Down: moveFocusTo(Navigation.acrossRows(keys, from, 1)); return true
-        case Qt.Key_Home: moveFocusTo(Navigation.rowStart(keys, from)); return true
-        case Qt.Key_End: moveFocusTo(Navigation.rowEnd(keys, from)); return true
+        case Qt.Key_Left: moveFocusTo(Navigation.arrow(keys, from, "left")); return true
+        case Qt.Key_Right: moveFocusTo(Navigation.arrow(keys, from, "right")); return true
+        case Qt.Key_Up: moveFocusTo(Navigation.arrow(keys, from, "up")); return true
+        case Qt.Key_Down: moveFocusTo(Navigation.arrow(keys, from, "down")); return true
+        case Qt.Key_Home: moveFocusTo(Navigation.rowEdge(keys, from, -1)); return true
+        case Qt.Key_End: moveFocusTo(Navigation.rowEdge(keys, from, 1)); return true
         case Qt.Key_Return:
         case Qt.Key_Enter:
         case Qt.Key_Space:
