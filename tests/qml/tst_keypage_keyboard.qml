@@ -440,6 +440,46 @@ SceneTestCase {
         compare(key.Accessible.checked, data.slot === escSlot, "Esc is chosen at the start")
     }
 
+    // The gaming-mode box from the keyboard: named by its label, Space and
+    // Return tick and untick it and send the mode byte (1, then 0) as a click.
+    function test_gamingModeBoxByKeys_data() {
+        return [
+            { tag: "Space", key: Qt.Key_Space },
+            { tag: "Return", key: Qt.Key_Return }
+        ]
+    }
+
+    function test_gamingModeBoxByKeys(data) {
+        var t = keyPage(0)
+        var box = part(t.page, "_GamingMode_CHK")
+        compare(box.Accessible.name, "GAMING MODE")
+        compare(box.Accessible.role, Accessible.CheckBox)
+        box.forceActiveFocus()
+        keyClick(data.key)
+        tryVerify(function() { return keyboardProbe.keyboardMode() === 1 })
+        verify(box.Accessible.checked)
+        verify(part(t.page, "keyDefineMenuItem").enabled)
+        keyClick(data.key)
+        tryVerify(function() { return keyboardProbe.keyboardMode() === 0 })
+        verify(!box.Accessible.checked)
+    }
+
+    // Reset by the keyboard restores the chosen key alone, as its click does.
+    function test_resetByKeys() {
+        var t = keyPage()
+        var f4 = t.model.getKey[f4Slot]
+        f4.keyCode = 5
+        t.model.getKey[escSlot].keyCode = 6
+        focusPictureOn(t, f4Slot)
+        tabTo("_Reset_IMG", true)
+        compare(focused().Accessible.name, "RESET")
+        keyClick(Qt.Key_Return)
+        compare(f4.keyCode, 61)
+        compare(t.model.getKey[escSlot].keyCode, 6)
+        compare(part(t.page, "_menu2_0").keycodeUSB, 61)
+        compare(part(t.page, "_Apply_IMG").Accessible.name, "APPLY")
+    }
+
     // The picture, the key field and the choosers as a screen reader hears
     // them with F4 chosen: the key field names the function it shows.
     function test_sourceNames() {
