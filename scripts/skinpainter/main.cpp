@@ -3,7 +3,8 @@
 //   skinpainter OUTPUT_DIR      writes OUTPUT_DIR/skin1/... and OUTPUT_DIR/skin2/...
 //
 // Each picture twice: name.png, and name@2x.png painted at twice the
-// resolution for screens scaled above 1 (Qt Quick picks it by itself).
+// resolution for screens scaled above 1 (Qt Quick picks it by itself); only
+// the window and page backgrounds stay single (skinwriter.h says why).
 //
 // Every picture is vector-drawn with QPainter from the skin's palette
 // (skinpalette.cpp); the sizes are listed in geometry.h. The output is the

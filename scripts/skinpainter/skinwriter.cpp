@@ -18,6 +18,13 @@ bool fullyOpaque(const QImage& img)
     }
     return true;
 }
+
+// Its size in scene pixels above the limit for @2x files.
+bool tooLargeToDouble(const QImage& picture)
+{
+    const QSizeF scene = picture.deviceIndependentSize();
+    return scene.width() * scene.height() > SkinWriter::kMaxDoubledPixels;
+}
 } // namespace
 
 SkinWriter::SkinWriter(const QString& outputDir, int skinNumber, int pixelRatio)
@@ -37,6 +44,8 @@ QString SkinWriter::fileName(const QString& relativePath) const
 void SkinWriter::save(const QString& relativePath, const QImage& picture)
 {
     const QString path = m_root.filePath(fileName(relativePath));
+    if (m_pixelRatio > 1 && tooLargeToDouble(picture))
+        return;
     if (!relativePath.endsWith(QStringLiteral(".png"))) {
         m_errors << QStringLiteral("%1: not a .png name").arg(relativePath);
         return;
