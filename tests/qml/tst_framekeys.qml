@@ -464,6 +464,7 @@ SceneTestCase {
             { tag: "nothing in the way (both act)", acts: true },
             { tag: "a text field has the focus", textField: true },
             { tag: "a key field takes the next key", keyField: true },
+            { tag: "the macro page's key field waits for a key", macroKeyField: true, page: 1 },
             { tag: "a macro is being recorded", recording: true },
             { tag: "the settings panel is open", panel: true },
             { tag: "busy", busy: true }
@@ -477,7 +478,15 @@ SceneTestCase {
         var fnItem = part(scene, "fnItem")
         var saved = createTemporaryObject(spyComponent, test,
                                           { target: part(scene, "downItem"), signalName: "btnTotalApplyClicked" })
+        var page = data.page === undefined ? -1 : data.page
+        if (page >= 0)
+            showPage(scene, page)
         focusOn(scene, "function0")
+        if (data.macroKeyField) {
+            var keyField = focusOn(scene, "keyboardAction")
+            keyClick(Qt.Key_Return)
+            verify(keyField.listening)
+        }
         if (data.textField || data.keyField) {
             var component = data.textField ? textFieldComponent : listeningFieldComponent
             var field = createTemporaryObject(component, part(scene, "fnItem"))
@@ -494,7 +503,7 @@ SceneTestCase {
             scene.setProtectUI(300)
         try {
             keyClick(Qt.Key_F3)
-            compare(fnItem.currentIndex, data.acts ? 2 : -1, "F3")
+            compare(fnItem.currentIndex, data.acts ? 2 : page, "F3")
             keyClick(Qt.Key_S, Qt.ControlModifier)
             compare(saved.count, data.acts ? 1 : 0, "Ctrl+S")
         } finally {
@@ -519,7 +528,11 @@ SceneTestCase {
             { tag: "profile 3", name: "profile2", role: Accessible.Button, text: "PROFILE 3" },
             { tag: "all reset", name: "allResetButton", role: Accessible.Button, text: "ALL RESET" },
             { tag: "all save", name: "allSaveButton", role: Accessible.Button, text: "ALL SAVE" },
-            { tag: "background", name: "_background", role: Accessible.CheckBox, text: "BACKGROUND" }
+            { tag: "background", name: "_background", role: Accessible.CheckBox, text: "BACKGROUND" },
+            { tag: "skin", name: "_skin", role: Accessible.ComboBox, text: "SKIN SKIN 1" },
+            { tag: "text brightness", name: "_brightness", role: Accessible.Slider, text: "BRIGHTNESS" },
+            { tag: "settings panel", name: "_Page_Globalsetting", role: Accessible.Dialog, text: "SETTINGS",
+              container: true }
         ]
     }
 
@@ -528,9 +541,10 @@ SceneTestCase {
         var item = part(scene, data.name)
         compare(item.Accessible.role, data.role)
         compare(item.Accessible.name, data.text)
+        if (data.container)
+            return
         verify(item.Accessible.focusable)
-        if (data.name !== "_background")
-            verify(item.activeFocusOnTab || data.name === "logoWeb_img")
+        verify(item.activeFocusOnTab || data.name === "logoWeb_img")
     }
 
     // Function menu entries are page tabs, selected while their page is the

@@ -299,7 +299,8 @@ TestCase {
         mousePress(strip, 70, 10)
         mouseRelease(strip, 20 * data.level, 10)
         compare(slider.currentIndex, data.level)
-        compare(slider.value, data.alpha)
+        compare(slider.value, data.level, "the value screen readers get")
+        compare(slider.textAlpha, data.alpha)
         compare(alphaOf(t.scene.globalSetting_color), data.alpha)
         compare(rgbOf(t.scene.globalSetting_color), [0, 255, 255], "the colour stays")
     }

@@ -17,8 +17,9 @@ Item {
     // Disabled and dimmed while the settings panel is open.
     readonly property bool frameEnabled: !upItem.isGlobalSettingSelect
 
-    // Whether the macro page records keys (every key goes into the macro).
-    readonly property bool macroRecording: macroPage.item ? macroPage.item.isRecordStart === true : false
+    // Whether the macro page takes every key (recording, or its key field
+    // waiting for a key).
+    readonly property bool macroTakesKeys: macroPage.item ? macroPage.item.capturingKeys === true : false
 
     // A page hidden while the keyboard focus is in it hands the focus to the
     // function menu: to the entry of the page shown, or to its own entry when

@@ -67,7 +67,7 @@ Item {
     // typed, no key is being taken by a key field or a macro recording, the
     // scene is not busy and the settings panel is closed.
     function shortcutsAllowed() {
-        if (mainIten.busy || upItem.isGlobalSettingSelect || main_Q3.macroRecording)
+        if (mainIten.busy || upItem.isGlobalSettingSelect || main_Q3.macroTakesKeys)
             return false
         var item = Window.activeFocusItem
         if (item && (item instanceof TextInput || item instanceof TextEdit || item.listening === true))

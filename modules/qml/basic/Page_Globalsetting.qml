@@ -14,6 +14,9 @@ Item {
     width: 340
     height: 420
 
+    Accessible.role: Accessible.Dialog
+    Accessible.name: mainIten.globalString(115)
+
     property int _Size: SettingsList.builtInTextSize
     property color _Color: SettingsList.builtInTextColor
     property color _ColorEnable: SettingsList.builtInTextColorEnable
@@ -297,12 +300,12 @@ Item {
 
     function setBrightness(level) {
         _brightness.setCurIndex(level)
-        _brightness.value = 45 + level * 210 / 7
+        _brightness.textAlpha = 45 + level * 210 / 7
         updateColor()
     }
 
     function updateColor() {
-        _Color = Qt.rgba(_Palette._R / 255, _Palette._G / 255, _Palette._B / 255, _brightness.value / 255)
+        _Color = Qt.rgba(_Palette._R / 255, _Palette._G / 255, _Palette._B / 255, _brightness.textAlpha / 255)
     }
 
     function translateStrings() {
@@ -371,9 +374,12 @@ Item {
 
     // A drop-down raised over the rows below it while its list is open;
     // opening takes the keyboard focus, closing gives it back.
+    // Screen readers get the row's title with the value shown.
     component SettingList: DropdownList {
         property alias label: rowLabel.text
         z: (isSelect ? 1 : 0) + (activeFocus ? 1 : 0)
+        Accessible.name: label + " " + (defaultIndex >= 0 && defaultIndex < mdItems.count
+                                        ? mdItems.get(defaultIndex).textX : "")
         onListOpened: forceActiveFocus()
         onListClosed: focus = false
 
@@ -611,7 +617,9 @@ Item {
         Slider {
             id: _brightness
             objectName: "_brightness"
-            property int value: 255
+            // The text's alpha for the level chosen.
+            property int textAlpha: 255
+            Accessible.name: mainIten.globalString(36)
             x: 97
             y: 140
             onSliderClicked: function(index) {
