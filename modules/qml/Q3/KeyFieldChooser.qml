@@ -109,7 +109,10 @@ FocusScope {
         case Qt.Key_End: show(list[list.length - 1]); break
         case Qt.Key_Return:
         case Qt.Key_Enter:
-        case Qt.Key_Space: activate(); break
+        case Qt.Key_Space:
+            if (!event.isAutoRepeat)
+                activate()
+            break
         case Qt.Key_Delete:
         case Qt.Key_Backspace: clear(); break
         case Qt.Key_Escape:
@@ -118,7 +121,7 @@ FocusScope {
             return
         default:
             var typed = event.text
-            if (typed.length !== 1 || typed <= " ") {
+            if (!Navigation.isPrintable(typed)) {
                 event.accepted = false
                 return
             }

@@ -26,6 +26,11 @@ function rowEdge(keys, from, step) {
     return best
 }
 
+// Whether a key press's text is one character a key name can start with.
+function isPrintable(text) {
+    return text.length === 1 && text.charCodeAt(0) > 32 && text.charCodeAt(0) !== 127
+}
+
 // Top to bottom, left to right.
 function readingOrder(keys) {
     return keys.slice().sort(function(a, b) { return a.y !== b.y ? a.y - b.y : a.x - b.x })

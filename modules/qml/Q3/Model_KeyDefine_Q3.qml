@@ -10,13 +10,13 @@ import "../common/KeyActions.js" as KeyActions
 // The picture is one tab stop: the focus sits on one of its keys (focusKey),
 // the arrow keys (by place, as on the colour page's picture), Home and End
 // (the first and last key at its height) and a typed key name move it over
-// the keys that can be chosen, and Return, Enter or Space choose it as a click does
-// (keyClicked). curKeyMatrix is the chosen key's slot, -1 for none.
+// the keys that can be chosen, and Return, Enter or Space choose it as a
+// click does (keyClicked). curKeyMatrix is the chosen key's slot, -1 for
+// none.
 FocusScope {
     id: modelQ3
     property int curKeyMatrix: 0
-    readonly property Item focusKey: _focusKey
-    property Item _focusKey: null
+    property Item focusKey: null
     property var getKey: []
     property var dragingKey: blankKey()
     property bool isDraging: false
@@ -60,7 +60,7 @@ FocusScope {
     function moveFocusTo(key) {
         if (key === null || key === undefined)
             return
-        _focusKey = key
+        focusKey = key
         key.focus = true
     }
 
@@ -74,13 +74,13 @@ FocusScope {
     }
 
     onActiveFocusChanged: {
-        if (activeFocus && (_focusKey === null || !_focusKey.enabled))
+        if (activeFocus && (focusKey === null || !focusKey.enabled))
             moveFocusTo(startKey())
     }
 
     function navigate(event) {
         var keys = choosableKeys()
-        var from = _focusKey !== null && keys.indexOf(_focusKey) >= 0 ? _focusKey : startKey()
+        var from = focusKey !== null && keys.indexOf(focusKey) >= 0 ? focusKey : startKey()
         if (from === null || !KeyActions.isPlain(event))
             return false
         switch (event.key) {
@@ -94,12 +94,12 @@ FocusScope {
         case Qt.Key_Enter:
         case Qt.Key_Space:
             moveFocusTo(from)
-            keyClicked(from)
+            if (!event.isAutoRepeat)
+                keyClicked(from)
             return true
         }
-        var typed = event.text
-        if (typed.length === 1 && typed > " ") {
-            var named = Navigation.byName(keys, from, typed)
+        if (Navigation.isPrintable(event.text)) {
+            var named = Navigation.byName(keys, from, event.text)
             if (named !== null)
                 moveFocusTo(named)
             return true
