@@ -4,6 +4,7 @@ import QtQuick
 Item {
     width: 1000
     height: 600
+    Accessible.ignored: true
 
     Image {
         source: mainIten.sourceDecoration1
