@@ -11,9 +11,11 @@
 # downloads (10) with exactly the encoded steps, the profile switch (21) and
 # the factory key codes; the files must hold the steps (all four of
 # "Macro. 003": the failed write lost nothing) and the factory profile.
+# A second run works the macro page with the keyboard alone (see there).
 # Usage: macropage_under_xvfb.sh PATH/TO/q3config [SCREENSHOT_DIR]
-#   SCREENSHOT_DIR receives macropage.png (the recorded macro with its delay)
-#   and profilereset.png (the key page of profile 2 after the reset).
+#   SCREENSHOT_DIR receives macropage.png (the recorded macro with its delay),
+#   profilereset.png (the key page of profile 2 after the reset),
+#   keyboard.png and recorded.png (the keyboard-only run).
 set -euo pipefail
 export XVFB_SESSION="$(dirname "$(readlink -f "$0")")/xvfbsession.sh"
 source "$XVFB_SESSION"
@@ -156,6 +158,10 @@ keys() { sed -n '/^\[keydefine0\]$/,/^\[/p' "$1" | sort; }
 # add key, Return; Tab to the delay field, 30, Return; Tab to add delay,
 # Space. Then F2 and five Tabs reach the step list again: Down (A down),
 # Delete. The file and the last download of slot 3 hold A up, B, 30 ms.
+# Last, two Shift+Tabs back to the file list, Down to "Macro. 005" (slot 4),
+# Tab to record, Return, then a, Tab and b are recorded and Space on stop
+# ends it: neither the Return nor the Space is recorded, and the Tab moved
+# nothing.
 kbd_dir="$work/kbdprogram"
 copy_program "$build_bin" "$kbd_dir"
 export KBD_LIBRARY="$kbd_dir/modules/macro"
@@ -176,6 +182,9 @@ xvfb-run -a -s "-screen 0 1280x800x24" bash -euo pipefail -c '
   keys Tab 3 0 Return Tab space
   shot keyboard.png
   keys F2 Tab Tab Tab Tab Tab Down Delete
+  keys shift+Tab shift+Tab Down Tab Return
+  keys a Tab b space
+  shot recorded.png
   kill -TERM "$pid"
   wait "$pid"
 '
@@ -188,10 +197,18 @@ cut -d" " -f2- reports.txt | grep -v "^evt" > commands.txt
 macro4="cmd out 00 01 00 04 81 05 01 05 81 00 7F 03 00 00 00$(zeros 50)"
 [ "$(last_after "00 10 00 03 00 00 55 AA 00" 1)" = "$macro4" ] ||
   fail "keyboard only: macro 4 download: $(last_after '00 10 00 03 00 00 55 AA 00' 1)"
+kbd_recorded=$(grep -e '^total=' -e '^[0-9]*=' "$KBD_LIBRARY/Macro. 005.bin")
+[ "$kbd_recorded" = "$(printf '%s\n' "total=6" "0=A    [Down]" "1=A      [Up]" "2=Tab    [Down]" \
+                      "3=Tab      [Up]" "4=B    [Down]" "5=B      [Up]")" ] ||
+  fail "keyboard only: Macro. 005.bin: $(cat "$KBD_LIBRARY/Macro. 005.bin")"
+# Slot 4: header, A down, A up, Tab (2B) down, Tab up, B down, B up, end.
+macro5="cmd out 00 01 00 04 01 04 81 2B 01 2B 81 05 01 05 81 00 00$(zeros 48)"
+[ "$(last_after "00 10 00 04 00 00 55 AA 00" 1)" = "$macro5" ] ||
+  fail "keyboard only: macro 5 download: $(last_after '00 10 00 04 00 00 55 AA 00' 1)"
 
 if [ -n "$keep" ]; then
   cp "$run/macropage.png" "$keep/macropage.png"
   cp "$run/profilereset.png" "$keep/profilereset.png"
-  cp "$kbd_run/keyboard.png" "$keep/keyboard.png"
+  cp "$kbd_run/keyboard.png" "$kbd_run/recorded.png" "$keep/"
 fi
-echo "macropage_under_xvfb: recording, delay, copy, a write after a failed one, assignment and profile reset reach the keyboard; a key, a delay and a deletion typed with the keyboard alone reach the file and the keyboard"
+echo "macropage_under_xvfb: recording, delay, copy, a write after a failed one, assignment and profile reset reach the keyboard; a key, a delay, a deletion and a recording typed with the keyboard alone reach the files and the keyboard"

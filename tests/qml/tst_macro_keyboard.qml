@@ -423,8 +423,9 @@ MacroPageCase {
 
     function test_accessibleNames_data() {
         return [
-            { tag: "file list", name: "fl_MacroFile", accessible: "MACRO" },
-            { tag: "step list", name: "fl_MacroActions", accessible: "STEPS" },
+            { tag: "the page", name: "_Page_Macro", accessible: "MACRO", role: Accessible.Pane, notFocused: true },
+            { tag: "file list", name: "fl_MacroFile", accessible: "MACRO", role: Accessible.List },
+            { tag: "step list", name: "fl_MacroActions", accessible: "STEPS", role: Accessible.List },
             { tag: "record", name: "img_record", accessible: "RECORD", role: Accessible.Button },
             { tag: "stop", name: "img_stop", accessible: "STOP", role: Accessible.Button },
             { tag: "delete", name: "img_SolidDelete", accessible: "DELETE", role: Accessible.Button },
@@ -461,7 +462,7 @@ MacroPageCase {
 
     function test_accessibleNames(data) {
         var t = macroPage()
-        var item = part(t.page, data.name)
+        var item = data.name === "_Page_Macro" ? t.page : part(t.page, data.name)
         if (data.key !== undefined)
             item.setKeycodeUSB(data.key)
         if (data.listening)
@@ -471,6 +472,6 @@ MacroPageCase {
             compare(item.Accessible.description, data.description)
         if (data.role !== undefined)
             compare(item.Accessible.role, data.role)
-        verify(item.activeFocusOnTab)
+        compare(item.activeFocusOnTab, !data.notFocused)
     }
 }

@@ -20,6 +20,10 @@ Item {
     width: 759
     height: 396
 
+    // One group for screen readers, named as its function menu entry.
+    Accessible.role: Accessible.Pane
+    Accessible.name: mainIten.globalString(75)
+
     property bool isRecordStart: false
     property string scrapbook: ""      // the step held for pasting
     property bool isUnlimitedCopy: false // true after copy, false after cut
