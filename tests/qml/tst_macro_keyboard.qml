@@ -419,6 +419,61 @@ MacroPageCase {
         compare(t.page.macroNames().indexOf("Macro. 003") < 0, data.name !== "Macro. 003")
     }
 
+    // LOAD and SAVE from the file's menu by keys: the same chooser, the same
+    // files as with the mouse (test_load, test_save); the focus comes back to
+    // the file list.
+    function test_loadAndSaveByKeyboard_data() {
+        return [
+            { tag: "LOAD (one Down)", downs: 1, chooser: "Open File|Macro(*.mc)",
+              stored: [cDown, "30   [Delay]", cUp], shown: [cDown, "30   [Delay]", cUp] },
+            { tag: "SAVE (two Downs)", downs: 2, chooser: "Save File|Macro(*.mc)", exported: true,
+              stored: [aDown, "40   [Delay]", aUp], shown: [aDown, "40   [Delay]", aUp] }
+        ]
+    }
+
+    function test_loadAndSaveByKeyboard(data) {
+        var imported = dialogProbe.writeText("fire.mc", "[config]\nindex=9\ntotal=3\nrepeat=3\n[macro]\n"
+                                             + "0=" + cDown + "\n1=30   [Delay]\n2=" + cUp + "\n")
+        var target = dialogProbe.userFolder() + "/exported.mc"
+        ui_View.saveMacroIni("Macro. 006", [aDown, "40   [Delay]", aUp])
+        var t = keyboardPage()
+        actAll(t, toFile(6))
+        dialogProbe.answer(data.exported ? target : imported)
+        act(t, "Menu")
+        compare(focused(t), "outside") // in the menu
+        for (var i = 0; i < data.downs; ++i)
+            act(t, "Down")
+        act(t, "Return")
+        compare(dialogProbe.shownChoosers(), [data.chooser])
+        compare(keyboardProbe.macroFile("Macro. 006"), data.stored)
+        compare(shown(t), data.shown)
+        if (data.exported)
+            compare(dialogProbe.readText(target), dialogProbe.readText("modules/macro/Macro. 006.bin"))
+        compare(focused(t), "fl_MacroFile")
+        compare(t.page.getCurrentMacroName(), "Macro. 006")
+    }
+
+    // The delay field from the keyboard: the value is selected on entry,
+    // Escape shows the committed value again, Return commits and stays.
+    function test_delayFieldByKeyboard() {
+        var t = keyboardPage()
+        actAll(t, ["Tab", "Tab", "Tab"]) // step list, key field, delay field
+        compare(focused(t), "delayInput")
+        var input = part(t.page, "delayInput")
+        compare(input.selectedText, "1000")
+        actAll(t, ["type:7", "Escape"])
+        compare(input.text, "1000")
+        compare(input.selectedText, "1000")
+        compare(focused(t), "delayInput")
+        actAll(t, ["type:25", "Return"])
+        compare(t.page.delayValue, 25)
+        compare(input.text, "25")
+        compare(focused(t), "delayInput")
+        actAll(t, ["type:5", "Tab"]) // leaving commits too, at least 10
+        compare(t.page.delayValue, 10)
+        compare(input.text, "10")
+    }
+
     // ---- names for screen readers ----
 
     function test_accessibleNames_data() {
