@@ -138,7 +138,8 @@ MacroPageCase {
         }
         compare(forward, data.order)
         keyClick(Qt.Key_Tab)
-        compare(focused(t), "outside") // on to the profile menu
+        compare(focused(t), "outside")
+        compare(t.page.Window.activeFocusItem.objectName, "profile0") // on to the profile menu
         var backward = []
         for (var b = 0; b < data.order.length; ++b) {
             keyClick(Qt.Key_Tab, Qt.ShiftModifier)
@@ -146,7 +147,10 @@ MacroPageCase {
         }
         compare(backward, data.order.slice().reverse())
         keyClick(Qt.Key_Tab, Qt.ShiftModifier)
-        compare(focused(t), "outside") // back to the function menu
+        compare(focused(t), "outside")
+        compare(t.page.Window.activeFocusItem.objectName, "function3") // the function menu's last entry
+        keyClick(Qt.Key_Tab)
+        compare(focused(t), "fl_MacroFile")
     }
 
     // ---- edits by keys: the lines and downloads the mouse's edits give ----
@@ -341,6 +345,26 @@ MacroPageCase {
     }
 
     // ---- recording takes every key until stopped ----
+
+    // Started with the pointer while the step list had the focus: the stop
+    // button takes it, so Delete is recorded, not run on the steps.
+    function test_pointerStartedRecordingTakesTheFocus() {
+        ui_View.saveMacroIni("Macro. 011", [aDown, aUp])
+        var t = macroPage()
+        selectFile(t, 11)
+        t.steps.forceActiveFocus()
+        click(tool(t, "img_record"))
+        verify(t.page.isRecordStart)
+        compare(focused(t), "img_stop")
+        keyPress(Qt.Key_Delete)
+        keyEvent(t, true, 76)
+        keyRelease(Qt.Key_Delete)
+        keyEvent(t, false, 76)
+        click(tool(t, "img_stop"))
+        var recorded = ["Delete    [Down]", "Delete      [Up]"]
+        compare(shown(t), recorded)
+        compare(keyboardProbe.macroFile("Macro. 011"), recorded)
+    }
 
     function test_recordingKeepsTheFocusOnStop_data() {
         return [
