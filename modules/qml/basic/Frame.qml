@@ -33,24 +33,24 @@ Item {
         main_Q3.translateStrings(code)
     }
 
-    // Whether the keyboard focus is on `item` or inside it.
-    function holdsFocus(item) {
-        for (var at = Window.activeFocusItem; at; at = at.parent) {
-            if (at === item)
+    function isInside(item, ancestor) {
+        for (var at = item; at; at = at.parent) {
+            if (at === ancestor)
                 return true
         }
         return false
     }
 
+    // Whether the keyboard focus is on `item` or inside it.
+    function holdsFocus(item) {
+        return isInside(Window.activeFocusItem, item)
+    }
+
     // The settings panel's first control takes the focus.
     function focusSettingsPanel() {
         var first = _fkGlobalsetting.nextItemInFocusChain(true)
-        for (var at = first; at; at = at.parent) {
-            if (at === _fkGlobalsetting) {
-                first.forceActiveFocus(Qt.TabFocusReason)
-                return
-            }
-        }
+        if (isInside(first, _fkGlobalsetting))
+            first.forceActiveFocus(Qt.TabFocusReason)
     }
 
     // Escape closes the settings panel as a click on its button does and
