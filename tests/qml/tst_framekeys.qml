@@ -532,7 +532,9 @@ SceneTestCase {
             { tag: "skin", name: "_skin", role: Accessible.ComboBox, text: "SKIN SKIN 1" },
             { tag: "text brightness", name: "_brightness", role: Accessible.Slider, text: "BRIGHTNESS" },
             { tag: "settings panel", name: "_Page_Globalsetting", role: Accessible.Dialog, text: "SETTINGS",
-              container: true }
+              noTabStop: true },
+            { tag: "busy indicator", name: "protectUIItem", role: Accessible.Indicator,
+              text: "LOADING ......", noTabStop: true }
         ]
     }
 
@@ -541,7 +543,7 @@ SceneTestCase {
         var item = part(scene, data.name)
         compare(item.Accessible.role, data.role)
         compare(item.Accessible.name, data.text)
-        if (data.container)
+        if (data.noTabStop)
             return
         verify(item.Accessible.focusable)
         verify(item.activeFocusOnTab || data.name === "logoWeb_img")

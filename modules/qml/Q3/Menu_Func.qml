@@ -26,13 +26,10 @@ Item {
             activate(index)
     }
 
-    // The button of entry `index` (null before the list has made it).
-    function entry(index) {
-        return _list.itemAtIndex(index)
-    }
-
+    // The button of entry `index` takes the focus (none before the list has
+    // made it).
     function focusEntry(index) {
-        var item = entry(index)
+        var item = _list.itemAtIndex(index)
         if (item)
             item.forceActiveFocus(Qt.OtherFocusReason)
     }
