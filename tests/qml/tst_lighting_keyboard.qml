@@ -678,4 +678,49 @@ SceneTestCase {
         tryVerify(function() { return lightingReports().length === 1 }, 5000, "record sent")
         compare(lightingReports(), ["cmd feature-out 00 08 02 3F 04 00 07 " + data.bl0 + " 3C"])
     }
+
+    // Back light stored as E2 3C: effect 2, brightness 7; speed value 4
+    // (level 4), LOOP (7), right. Keys on one control, Return on apply;
+    // bl0 = effect | brightness << 5, bl1 = speed | colour << 3 |
+    // direction << 6; the colour page's five values go back as read.
+    function test_backLightByKeys_data() {
+        return [
+            { tag: "speed one faster", control: "_speed/slider", keys: [Qt.Key_Right], bytes: "E2 3B" },
+            { tag: "brightness off by Home", control: "_brightness/slider", keys: [Qt.Key_Home], bytes: "02 3C" },
+            { tag: "colour 1 by Home and Return", control: "_colours", keys: [Qt.Key_Home, Qt.Key_Return],
+              bytes: "E2 04" },
+            { tag: "colour moved over but not chosen", control: "_colours", keys: [Qt.Key_Home], bytes: "E2 3C" },
+            { tag: "direction left", control: "_wheel", keys: [Qt.Key_Left], bytes: "E2 7C" },
+            { tag: "the fourth effect by Down", control: "_effects", keys: [Qt.Key_Down], bytes: "E3 3C" },
+            { tag: "reset: the factory's E0 3C", control: "backLightResetApply/_reset", keys: [Qt.Key_Space],
+              bytes: "E0 3C" }
+        ]
+    }
+
+    function test_backLightByKeys(data) {
+        var t = lightingPage(3)
+        keyboardProbe.setStored(0, "color/ledType", [2, 63, 4, 0, 7, 0xE2, 0x3C])
+        t.back.initUI()
+        itemAt(t.back, data.control).forceActiveFocus()
+        for (var i = 0; i < data.keys.length; ++i)
+            keyClick(data.keys[i])
+        keyboardProbe.clearCapture()
+        part(t.back, "_apply").forceActiveFocus()
+        keyClick(Qt.Key_Return)
+        tryVerify(function() { return lightingReports().length >= 1 }, 5000, "record sent")
+        settle()
+        compare(lightingReports(), ["cmd feature-out 00 08 02 3F 04 00 07 " + data.bytes])
+    }
+
+    // A screen reader's toggle of a key paints it as Space does.
+    function test_screenReaderTogglesAKey() {
+        var t = lightingPage(2)
+        choosePainting(t, { box: "optionBreathing", loop: false, rgb: [7, 8, 9] })
+        var w = keyNamed(t.color, "W")
+        w.Accessible.toggleAction()
+        compare([w.isSelect, w.Accessible.selected, w.Accessible.checked], [true, true, true])
+        compare(part(t.color, "_eft_Ctrl").pic_01.slice(4 * 34, 4 * 34 + 4), [0x20, 7, 8, 9])
+        w.Accessible.pressAction()
+        compare(w.isSelect, false)
+    }
 }
