@@ -300,13 +300,32 @@ SceneTestCase {
     }
 
     // Closed in any other way (apply, a click on the button) while the focus
-    // is in the panel, the panel hands the focus to its button.
-    function test_closingThePanelGivesTheFocusToItsButton() {
+    // is in the panel, the panel hands the focus to its button; so it does
+    // when the focus went into it while it slid out.
+    function test_closingThePanelGivesTheFocusToItsButton_data() {
+        return [
+            { tag: "the focus in the panel", whileSliding: false },
+            { tag: "the focus going in while it slides out", whileSliding: true }
+        ]
+    }
+
+    function test_closingThePanelGivesTheFocusToItsButton(data) {
         var scene = keyboardScene()
         var upItem = part(scene, "upItem")
+        var panel = part(scene, "_fkGlobalsetting")
         upItem.isGlobalSettingSelect = true
-        focusOn(scene, "_background")
+        tryVerify(function() { return !part(scene, "paGlobalsetting_X").running })
+        if (!data.whileSliding)
+            focusOn(scene, "_background")
+        scene.animation_speed = 400
         upItem.isGlobalSettingSelect = false
+        if (data.whileSliding) {
+            verify(part(scene, "paGlobalsettingBack_X").running)
+            focusOn(scene, "_background")
+        } else {
+            compare(focusedName(), "settingsButton", "at once")
+        }
+        tryVerify(function() { return !panel.visible }, 3000)
         compare(focusedName(), "settingsButton")
     }
 

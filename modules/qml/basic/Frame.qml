@@ -159,6 +159,11 @@ Item {
         visible: false
         contentWidth: _Page_Globalsetting.width
         contentHeight: _Page_Globalsetting.height
+        // Tab can still reach it while it slides out.
+        onVisibleChanged: {
+            if (!visible && frame.holdsFocus(_fkGlobalsetting))
+                frame.settingsButton.forceActiveFocus(Qt.OtherFocusReason)
+        }
 
         function show() {
             if (paGlobalsettingBack_X.running) {
