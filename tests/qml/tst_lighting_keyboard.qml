@@ -417,6 +417,29 @@ SceneTestCase {
         compare(lightingReports(), ["cmd feature-out 00 08 02 3F 04 00 03 E0 3C"])
     }
 
+    // STATIC (00) stored with colour choice 2: the strip by keys, then
+    // Return on apply. The choice is byte 4 of the record; LOOP is 7.
+    function test_colourChoiceByKeys_data() {
+        return [
+            { tag: "LOOP by End and Return", keys: [Qt.Key_End, Qt.Key_Return], record: "00 3F 04 00 07 E0 3C" },
+            { tag: "LOOP by End and Space", keys: [Qt.Key_End, Qt.Key_Space], record: "00 3F 04 00 07 E0 3C" },
+            { tag: "swatch 1 by Home and Return", keys: [Qt.Key_Home, Qt.Key_Return], record: "00 3F 04 00 00 E0 3C" },
+            { tag: "swatch 4 by Right and Return", keys: [Qt.Key_Right, Qt.Key_Return], record: "00 3F 04 00 03 E0 3C" },
+            { tag: "moved over, nothing chosen", keys: [Qt.Key_End, Qt.Key_Left], record: "00 3F 04 00 02 E0 3C" }
+        ]
+    }
+
+    function test_colourChoiceByKeys(data) {
+        var t = lightingPage(2)
+        keyboardProbe.setStored(0, "color/ledType", [0x00, 63, 4, 0, 2, 0xE0, 0x3C])
+        t.color.initUI()
+        part(t.color, "lvColorIndex").forceActiveFocus()
+        for (var i = 0; i < data.keys.length; ++i)
+            keyClick(data.keys[i])
+        pressApply(t)
+        compare(lightingReports(), ["cmd feature-out 00 08 " + data.record])
+    }
+
     // The painting job by keys: NEON chosen with Space, swatch 1 with Home
     // and Return (red 252 0 0), its blue made 9 in the B row, F1 painted
     // from the picture's cursor: F1's entry (slot 1) is 30 252 0 9, and
