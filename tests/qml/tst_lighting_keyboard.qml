@@ -498,7 +498,9 @@ SceneTestCase {
             { tag: "arrow up key: straight up past the empty row", from: "↑", keys: [Qt.Key_Up], to: "End" },
             { tag: "nothing above Num: the nearest to the side", from: "Num", keys: [Qt.Key_Up], to: "Pause" },
             { tag: "space bar up", from: "Space", keys: [Qt.Key_Up], to: "B" },
-            { tag: "space bar right", from: "Space", keys: [Qt.Key_Right], to: "AltGr" }
+            { tag: "space bar right", from: "Space", keys: [Qt.Key_Right], to: "AltGr" },
+            { tag: "Ctrl+Right is left to others", from: "Esc", keys: [Qt.Key_Right], modifiers: Qt.ControlModifier,
+              to: "Esc" }
         ]
     }
 
@@ -510,7 +512,7 @@ SceneTestCase {
         model.forceActiveFocus()
         compare(focused(t.scene).Accessible.name, data.from)
         for (var i = 0; i < data.keys.length; ++i)
-            keyClick(data.keys[i])
+            keyClick(data.keys[i], data.modifiers || Qt.NoModifier)
         compare(focused(t.scene).Accessible.name, data.to)
         compare(model.currentKey.Accessible.name, data.to)
         verify(part(model.currentKey, "focusMark").visible, "the reached key shows the focus mark")

@@ -1,5 +1,6 @@
 import QtQuick
 import "../common"
+import "../common/KeyActions.js" as KeyActions
 import "KeyMatrix.js" as KeyMatrix
 import "KeyCursor.js" as KeyCursor
 
@@ -59,15 +60,16 @@ FocusScope {
             setCurrentKey(KeyCursor.first(keys))
     }
 
+    // A held activation key toggles once.
     Keys.onPressed: function(event) {
         var direction = arrowDirections[event.key]
-        if (direction !== undefined) {
+        if (direction !== undefined && KeyActions.isPlain(event)) {
             moveCursor(direction)
             event.accepted = true
-        } else if ((event.key === Qt.Key_Space || event.key === Qt.Key_Return || event.key === Qt.Key_Enter)
-                   && currentKey) {
-            keyToggled(currentKey)
+        } else if (KeyActions.isActivation(event) && currentKey) {
             event.accepted = true
+            if (!event.isAutoRepeat)
+                keyToggled(currentKey)
         }
     }
 

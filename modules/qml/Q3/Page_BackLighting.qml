@@ -1,5 +1,6 @@
 import QtQuick
 import "../common"
+import "../common/KeyActions.js" as KeyActions
 import "LightingValues.js" as Lighting
 
 // The back-lighting page (page 3): the keyboard's second light channel,
@@ -184,11 +185,9 @@ Item {
         onCurrentIndexChanged: focusCurrent()
 
         Keys.onPressed: function(event) {
-            if (event.key === Qt.Key_Up || event.key === Qt.Key_Left) {
-                step(-1)
-                event.accepted = true
-            } else if (event.key === Qt.Key_Down || event.key === Qt.Key_Right) {
-                step(1)
+            var by = KeyActions.arrowStep(event)
+            if (by !== 0) {
+                step(by)
                 event.accepted = true
             }
         }
@@ -215,8 +214,7 @@ Item {
                     Accessible.onPressAction: _effects.choose(index)
 
                     Keys.onPressed: function(event) {
-                        if (event.key === Qt.Key_Space || event.key === Qt.Key_Return
-                                || event.key === Qt.Key_Enter) {
+                        if (KeyActions.isActivation(event)) {
                             _effects.choose(index)
                             event.accepted = true
                         }
