@@ -70,7 +70,7 @@ void myQQuickView::paintEvent(QPaintEvent* event)
 
 bool myQQuickView::focusNextPrevChild(bool next)
 {
-    return isEnabled() && QQuickWidget::focusNextPrevChild(next);
+    return !isEnabled() || QQuickWidget::focusNextPrevChild(next);
 }
 
 void myQQuickView::initUI()

@@ -125,9 +125,10 @@ protected:
     // After the first frame that shows the scene, the scene builds what it
     // does not show at first (its root function buildPages).
     void paintEvent(QPaintEvent* event) override;
-    // Tab and Shift+Tab go into the scene, except while the view is disabled
-    // (busy protection): Qt asks a widget it disables to pass the focus on,
-    // which must not move the scene's focus to its next control.
+    // Tab and Shift+Tab go into the scene. Qt asks a widget it disables (busy
+    // protection) to pass the focus on: the view keeps it instead, so the
+    // scene's focus stays where the scene puts it (and a screen reader hears
+    // the busy indicator); a disabled widget takes no keys meanwhile.
     bool focusNextPrevChild(bool next) override;
 
 private:

@@ -24,7 +24,9 @@ Widget::~Widget()
     // No pool task may use the worker once the window starts to go.
     hid.stopEventLoop();
     hid.waitForWrites();
-    // The view goes before the objects it publishes to the scene.
+    // The view goes before the objects it publishes to the scene, and first
+    // stops being the window's focus proxy (Qt would keep a dangling one).
+    setFocusProxy(nullptr);
     delete controller->view;
     controller->view = nullptr;
     controller->window = nullptr;

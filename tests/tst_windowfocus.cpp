@@ -156,7 +156,8 @@ private slots:
                      QStringList{focused.last() + ":" + QString::number(QtKeyA)});
     }
 
-    // While busy the view takes no keys; afterwards the focus is where it was.
+    // While busy the view keeps the focus but takes no keys; afterwards the
+    // keys go where the focus was.
     void busyProtectionGivesTheKeyboardBack()
     {
         ProgramWindow program;
@@ -168,6 +169,9 @@ private slots:
 
         program.window.controller->setBusy(60000);
         QVERIFY(!program.view()->isEnabled());
+        // The view keeps the focus and the scene its own.
+        QCOMPARE(QApplication::focusWidget(), static_cast<QWidget*>(program.view()));
+        QCOMPARE(program.focusedItem(), QString("second"));
         QVERIFY(xdotool({"key", "b"}));
         // The global source reads the same connection after the window's
         // own key press: once it has the release, the press has been handled.
