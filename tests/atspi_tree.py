@@ -4,16 +4,22 @@ accessibility bus (AT-SPI) with pyatspi.
 
   atspi_tree.py dump              the tree: one line an object, indented by depth,
                                   "[role] name {states}"
-  atspi_tree.py check             every interactive control that shows and is
-                                  enabled has a name, and no two interactive
-                                  siblings share one; prints each offender with
-                                  its path, exits 1 if there is one
+  atspi_tree.py check             every object that shows, is enabled and takes
+                                  the focus has a role, every interactive
+                                  control among them a name, and no two
+                                  interactive siblings share one; prints each
+                                  offender with its path, exits 1 if there is
+                                  one (or if there is no control at all)
   atspi_tree.py wait NAME         waits until a control of that name shows
                                   (--role to narrow, --state and --no-state to
                                   wait for states present and absent),
                                   prints "[role] name {states}"; exits 1 on time-out
   atspi_tree.py focused           prints the object that has the keyboard focus
                                   (waits for one; --name/--role wait for that one)
+  atspi_tree.py listen            listens as a screen reader does (focus, object
+                                  and window events of every application) and
+                                  prints each event, or with --quiet only how many
+                                  came, when ended with SIGTERM or Ctrl+C
   atspi_tree.py press KEY --focus NAME
                                   presses KEY (xdotool key) until NAME has the
                                   focus, at most --times times (default 1),
@@ -27,6 +33,7 @@ for Qt). Every command waits up to --timeout seconds (default 20) for the
 program to appear.
 """
 import argparse
+import signal
 import subprocess
 import sys
 import time
@@ -100,6 +107,9 @@ class Node:
     def enabled(self):
         return pyatspi.STATE_ENABLED in self.states and pyatspi.STATE_SENSITIVE in self.states
 
+    def takes_focus(self):
+        return pyatspi.STATE_FOCUSABLE in self.states and self.shows() and self.enabled()
+
     def interactive(self):
         return self.role in INTERACTIVE_ROLES and self.shows() and self.enabled()
 
@@ -128,10 +138,13 @@ def read_tree(app, showing_only=True):
 
 
 def offenders(root):
-    """Lines for each interactive control without a name and each group of
-    interactive siblings sharing one."""
+    """Lines for each object that takes the focus without a role, each
+    interactive control without a name and each group of interactive siblings
+    sharing one."""
     problems = []
     for node, _ in root.walk():
+        if node.takes_focus() and node.role == pyatspi.ROLE_UNKNOWN:
+            problems.append("no role: " + node.path())
         if node.interactive() and not node.name.strip():
             problems.append("no name: " + node.path())
         seen = {}
@@ -196,6 +209,30 @@ def press_until(app, key, times, name, role, timeout):
     return None
 
 
+def listen(quiet):
+    """Receives every focus, object and window event until SIGTERM or SIGINT;
+    prints them (or their count)."""
+    count = 0
+
+    def on_event(event):
+        nonlocal count
+        count += 1
+        if not quiet:
+            source = event.source
+            print("%s %s %r" % (event.type, source.getRoleName() if source else "-",
+                                source.name if source else ""), flush=True)
+
+    def stop(*_):
+        pyatspi.Registry.stop()
+
+    signal.signal(signal.SIGTERM, stop)
+    signal.signal(signal.SIGINT, stop)
+    pyatspi.Registry.registerEventListener(on_event, "focus:", "object:", "window:")
+    pyatspi.Registry.start()
+    print("%d events" % count, flush=True)
+    return 0
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__,
                                      formatter_class=argparse.RawDescriptionHelpFormatter)
@@ -213,6 +250,8 @@ def main():
     focused = commands.add_parser("focused")
     focused.add_argument("--name")
     focused.add_argument("--role")
+    listener = commands.add_parser("listen")
+    listener.add_argument("--quiet", action="store_true", help="only the number of events")
     press = commands.add_parser("press")
     press.add_argument("key", help="an xdotool key name, e.g. Tab, shift+Tab, F3")
     press.add_argument("--focus", required=True, help="the name that is to get the focus")
@@ -220,6 +259,8 @@ def main():
     press.add_argument("--times", type=int, default=1)
     options = parser.parse_args()
 
+    if options.command == "listen":
+        return listen(options.quiet)
     app = find_application(options.app, options.timeout)
     if options.command == "dump":
         for node, depth in read_tree(app, showing_only=False).walk():
