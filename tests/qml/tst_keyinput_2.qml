@@ -25,7 +25,7 @@ ControlTestCase {
 
     QtObject {
         id: _KeyCodeString
-        readonly property var names: ({ 4: "A", 5: "B", 41: "ESC" })
+        readonly property var names: ({ 4: "A", 5: "B", 41: "ESC", 43: "TAB" })
         function keycodeTostr(code) {
             return names[code]
         }
@@ -238,6 +238,51 @@ ControlTestCase {
         verify(!field.takesKeys)
         keyClick(Qt.Key_Tab)
         compare(focusItem(), t.after, "a later Tab goes on")
+    }
+
+    // steps: "press:K" / "release:K" the scene's, "hook:down:U" / "hook:up:U"
+    // the hook's; takes: takesKeys after the steps.
+    function test_sceneKeysAfterTheTake_data() {
+        return [
+            { tag: "the scene's press and release before the hook's press",
+              steps: ["press:Escape", "release:Escape", "hook:down:41"], taken: 41, takes: false },
+            { tag: "the scene's press before the hook's, its release after",
+              steps: ["press:Tab", "hook:down:43"], taken: 43, takes: true },
+            { tag: "... and its release", steps: ["press:Tab", "hook:down:43", "release:Tab"], taken: 43, takes: false },
+            { tag: "the hook's press first", steps: ["hook:down:43"], taken: 43, takes: true },
+            { tag: "taken on a release", steps: ["hook:up:4"], taken: 4, takes: false }
+        ]
+    }
+
+    // After the take, the scene's keys stay the field's only while the taken
+    // key's scene press is still to come or still down; then Tab goes on.
+    function test_sceneKeysAfterTheTake(data) {
+        var t = tabIntoField()
+        var field = t.control
+        keyClick(Qt.Key_Space)
+        field.detectKeyboard(true, 44)
+        field.detectKeyboard(false, 44)
+        var keys = { "Escape": Qt.Key_Escape, "Tab": Qt.Key_Tab }
+        for (var i = 0; i < data.steps.length; ++i) {
+            var step = data.steps[i].split(":")
+            if (step[0] === "press")
+                keyPress(keys[step[1]])
+            else if (step[0] === "release")
+                keyRelease(keys[step[1]])
+            else
+                field.detectKeyboard(step[1] === "down", parseInt(step[2]))
+        }
+        compare(field.tmpKeycodeUSB, data.taken)
+        compare(field.takesKeys, data.takes)
+        compare(focusItem(), field)
+        if (data.takes) {
+            keyPress(Qt.Key_Tab)
+            compare(focusItem(), field, "the taken key's own press")
+            keyRelease(Qt.Key_Tab)
+            verify(!field.takesKeys)
+        }
+        keyClick(Qt.Key_Tab)
+        compare(focusItem(), t.after)
     }
 
     function test_leavingStopsWaiting() {

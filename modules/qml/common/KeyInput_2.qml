@@ -8,10 +8,11 @@ import "KeyActions.js" as KeyActions
 // start waiting as a click does (`isSelect`, also `listening`). The hook's
 // events of that starting key are left out until its release (another key's
 // event is taken even before it: the hook may have reported the starting key
-// before the scene did). While waiting, and after a key
-// is taken until the next key release in the scene, the field accepts every
-// key pressed in the scene, Tab and Escape included, so that the key taken
-// acts on nothing else (`takesKeys`). Losing the focus stops waiting.
+// before the scene did). While waiting, and after a key is taken whose scene
+// press is still to come or still down, until the next key release in the
+// scene, the field accepts every key pressed in the scene, Tab and Escape
+// included, so that the key taken acts on nothing else (`takesKeys`).
+// Losing the focus stops waiting.
 // Screen readers hear "KEY <key>" (NONE without one) and, while it waits,
 // the description PRESS A KEY.
 Rectangle {
@@ -24,6 +25,10 @@ Rectangle {
     readonly property bool takesKeys: isSelect || _takenUntilRelease
     property int _startingUsage: 0
     property bool _takenUntilRelease: false
+    // Whether the scene has had a key pressed since waiting began, and how
+    // many of those are still down.
+    property bool _scenePressed: false
+    property int _sceneDown: 0
     signal inputComplete(int usbCode)
 
     readonly property int returnUsage: 40
@@ -36,8 +41,23 @@ Rectangle {
         if (isStartingKeyEcho(isDown, usbCode))
             return
         setKeycodeUSB(usbCode)
-        _takenUntilRelease = activeFocus
+        _takenUntilRelease = activeFocus && sceneEventStillToCome(isDown)
         inputComplete(usbCode)
+    }
+
+    // Whether the scene has yet to see (or is still seeing) the key whose
+    // hook event was taken: its press came and is still down, or, taken on
+    // its press, the scene has seen no press since waiting began.
+    function sceneEventStillToCome(isDown) {
+        if (_sceneDown > 0)
+            return true
+        return isDown && !_scenePressed
+    }
+
+    function startWaiting() {
+        _scenePressed = false
+        _sceneDown = 0
+        isSelect = true
     }
 
     function isStartingKeyEcho(isDown, usbCode) {
@@ -65,7 +85,10 @@ Rectangle {
         tmpKeycodeUSB = 0
         tmpKeyString = ""
         _startingUsage = 0
-        isSelect = !isSelect
+        if (isSelect)
+            isSelect = false
+        else
+            startWaiting()
     }
 
     function startingUsage(qtKey) {
@@ -93,6 +116,10 @@ Rectangle {
     Keys.onPressed: function(event) {
         if (takesKeys) {
             event.accepted = true
+            if (isSelect && !event.isAutoRepeat) {
+                _scenePressed = true
+                ++_sceneDown
+            }
             return
         }
         if (!KeyActions.isActivation(event))
@@ -103,7 +130,11 @@ Rectangle {
         toggleListening()
         _startingUsage = startingUsage(event.key)
     }
-    Keys.onReleased: _takenUntilRelease = false
+    Keys.onReleased: function(event) {
+        _takenUntilRelease = false
+        if (!event.isAutoRepeat && _sceneDown > 0)
+            --_sceneDown
+    }
 
     onActiveFocusChanged: {
         _takenUntilRelease = false
