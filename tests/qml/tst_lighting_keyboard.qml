@@ -18,7 +18,7 @@ SceneTestCase {
 
     // Each test starts and leaves the keyboard on profile 1 in its factory
     // lighting.
-    function init() {
+    function initTestCase() {
         factoryLighting()
     }
 

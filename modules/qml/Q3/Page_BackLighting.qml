@@ -201,7 +201,6 @@ Item {
                 onItemAdded: _effects.focusCurrent()
 
                 Item {
-                    id: _entry
                     objectName: "effect" + index
                     width: _box.width + 5 + _name.implicitWidth
                     height: _box.height
