@@ -65,8 +65,7 @@ Rectangle {
     }
 
     function keyWhileClosed(event) {
-        if (KeyActions.isActivation(event) || (event.key === Qt.Key_Down
-                                               && (KeyActions.isPlain(event) || KeyActions.isMenuRequest(event)))) {
+        if (KeyActions.isOpenRequest(event)) {
             if (!event.isAutoRepeat)
                 openFromKeys()
             return true

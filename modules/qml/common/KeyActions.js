@@ -36,6 +36,12 @@ function isMenuRequest(event) {
             || (event.key === Qt.Key_Down && (event.modifiers & Qt.AltModifier))
 }
 
+// The keys that open a drop-down's list: Return, Enter, Space, Down and
+// Alt+Down.
+function isOpenRequest(event) {
+    return isActivation(event) || (event.key === Qt.Key_Down && (isPlain(event) || isMenuRequest(event)))
+}
+
 // Where a plain arrow, Home or End key moves the keyboard's place among
 // `count` choices laid out in rows of `columns`: Left and Right by one, Up and
 // Down by a row (by one when all fit in one row), Home and End to the first
