@@ -10,7 +10,8 @@
 #  2. Every interactive control that shows has a role and a name, and no two
 #     siblings share one: on the frame alone, on each page (F1 … F4) and with
 #     the settings panel open over the colour page (Shift+Tab back to
-#     SETTINGS, Return; Escape closes it and leaves the focus on SETTINGS).
+#     SETTINGS, Return; Escape closes it and leaves the focus on SETTINGS),
+#     with the effect list open and with a key chosen on the key page.
 #  3. Colour page: MARQUEE chosen in the effect list, speed two steps and
 #     brightness one step down with the arrow keys, APPLY pressed with Return:
 #     the keyboard gets the lighting record with exactly those values.
@@ -108,7 +109,10 @@ xvfb-run -a -s "-screen 0 1280x800x24" dbus-run-session -- bash -euo pipefail -c
   # from it is MARQUEE.
   press F3 COLOR "page tab"
   tab_to "EFFECTS WAVE" "combo box"
-  xdotool key Return Down Down Return
+  xdotool key Return
+  shows MARQUEE --role "list item"
+  named effect-list-open
+  xdotool key Down Down Return
   focus "EFFECTS MARQUEE" "combo box"
   tab_to SPEED slider
   xdotool key Left Left
@@ -129,6 +133,7 @@ xvfb-run -a -s "-screen 0 1280x800x24" dbus-run-session -- bash -euo pipefail -c
   press Right F1 "push button"
   xdotool key Return
   shows F1 --role "push button" --state checked
+  named key-chosen
   press shift+Tab APPLY "push button"
   press shift+Tab RESET "push button"
   press shift+Tab "KEY F1" "push button"
