@@ -77,12 +77,14 @@ FocusScope {
     height: capLayer.height
 
     // The caps under the lit labels and the faint labels over them, each
-    // drawn once into a cached image.
+    // drawn once into a cached image on a screen of scale 1. On a scaled
+    // screen they are drawn directly: the software renderer places a layer
+    // wrongly at any other scale.
     Item {
         id: capLayer
         objectName: "capLayer"
         z: -1
-        layer.enabled: true
+        layer.enabled: Screen.devicePixelRatio === 1
     }
 
     Item {
@@ -91,7 +93,7 @@ FocusScope {
         z: 1
         width: capLayer.width
         height: capLayer.height
-        layer.enabled: true
+        layer.enabled: capLayer.layer.enabled
     }
 
     // Shown while the picture or one of its keys has the focus.
