@@ -552,7 +552,7 @@ SceneTestCase {
             { tag: "text brightness", name: "_brightness", role: Accessible.Slider, text: "BRIGHTNESS" },
             { tag: "settings panel", name: "_Page_Globalsetting", role: Accessible.Dialog, text: "SETTINGS",
               noTabStop: true },
-            { tag: "busy indicator", name: "protectUIItem", role: Accessible.Indicator,
+            { tag: "busy indicator", name: "protectUIItem", role: Accessible.ProgressBar,
               text: "LOADING ......", noTabStop: true }
         ]
     }

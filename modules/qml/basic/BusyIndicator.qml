@@ -13,7 +13,8 @@ Item {
     height: _text.height
     visible: isBusy
 
-    Accessible.role: Accessible.Indicator
+    // A progress bar to the accessibility bus, which has no role for an indicator.
+    Accessible.role: Accessible.ProgressBar
     Accessible.name: _text.text
     Accessible.focusable: true
 
