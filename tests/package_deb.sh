@@ -50,7 +50,9 @@ for path in /usr/bin/q3config /usr/lib/udev/rules.d/70-q3config.rules \
             /usr/share/q3config/modules/i18n/lang_031000.ini \
             /usr/share/q3config/modules/media/00.mp3 /usr/share/q3config/modules/media/04.wav \
             /usr/share/q3config/modules/img/skin1/background.png \
-            /usr/share/q3config/modules/img/skin2/background.png; do
+            /usr/share/q3config/modules/img/skin2/background.png \
+            /usr/share/q3config/modules/img/skin1/common/add_0@2x.png \
+            /usr/share/q3config/modules/img/skin2/model_kb/k1-0@2x.png; do
   grep -q -x -F "$path" "$build/package/contents.txt" || fail "package lacks $path"
 done
 if grep -E '/(apConfig\.bin|p[0-9]+\.bin)$|/macro/' "$build/package/contents.txt"; then
