@@ -45,6 +45,8 @@ Ui_Controler::Ui_Controler(Widget* window, const QUrl& scene)
 
     window->resize(view->size());
     window->setWindowTitle(windowTitleFromSettings());
+    // What a screen reader says while the scene itself has the focus.
+    view->setAccessibleName(window->windowTitle());
     window->installEventFilter(this);
 }
 

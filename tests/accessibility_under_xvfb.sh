@@ -63,9 +63,9 @@ xvfb-run -a -s "-screen 0 1280x800x24" dbus-run-session -- bash -euo pipefail -c
   named() {
     $ATSPI check --quiet > "check-$1.txt" || fail "$1: $(cat "check-$1.txt")"
   }
-  # idle: the busy protection over (the view, the one focusable filler
-  # without a name, is enabled again).
-  idle() { shows "" --role filler --state focusable --state enabled; }
+  # idle: the busy protection over (the view, the focusable filler named
+  # as the window, is enabled again).
+  idle() { shows "Q3 Keyboard Configurator" --role filler --state focusable --state enabled; }
   # records PREFIX COUNT: waits until the capture holds COUNT such reports.
   records() {
     for _ in $(seq 100); do

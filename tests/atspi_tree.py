@@ -5,8 +5,8 @@ accessibility bus (AT-SPI) with pyatspi.
   atspi_tree.py dump              the tree: one line an object, indented by depth,
                                   "[role] name {states}"
   atspi_tree.py check             every object that shows, is enabled and takes
-                                  the focus has a role, every interactive
-                                  control among them a name, and no two
+                                  the focus has a role and a name, so has every
+                                  interactive control, and no two
                                   interactive siblings share one; prints each
                                   offender with its path, exits 1 if there is
                                   one (or if there is no control at all)
@@ -139,13 +139,13 @@ def read_tree(app, showing_only=True):
 
 def offenders(root):
     """Lines for each object that takes the focus without a role, each
-    interactive control without a name and each group of interactive siblings
-    sharing one."""
+    interactive control or object that takes the focus without a name, and
+    each group of interactive siblings sharing one."""
     problems = []
     for node, _ in root.walk():
         if node.takes_focus() and node.role == pyatspi.ROLE_UNKNOWN:
             problems.append("no role: " + node.path())
-        if node.interactive() and not node.name.strip():
+        if (node.interactive() or node.takes_focus()) and not node.name.strip():
             problems.append("no name: " + node.path())
         seen = {}
         for child in node.children:
