@@ -305,6 +305,7 @@ SceneTestCase {
         keyClick(data.key, data.modifiers)
         verify(t.contextMenu.visible)
         compare(t.contextMenu.profileIndex, 2)
+        compare(t.contextMenu.Accessible.name, "PROFILE 3")
         for (var i = 0; i < data.downs; ++i)
             keyClick(Qt.Key_Down)
         keyClick(Qt.Key_Return)

@@ -168,6 +168,7 @@ Image {
         objectName: "itLvContextMenu"
         property int profileIndex: 0
         mdItems: mod2
+        Accessible.name: mainIten.globalString(117) + " " + (profileIndex + 1)
         onEntryChosen: function(entry, action) {
             menuProf.runContextAction(action)
         }

@@ -819,6 +819,7 @@ Item {
         objectName: "itLvContextMenu"
         property int targetIndex: -1
         mdItems: mod2
+        Accessible.name: mainIten.globalString(75)
         onEntryChosen: function(entry) {
             _Page_Macro.runContextEntry(entry)
         }
