@@ -98,6 +98,7 @@ ControlTestCase {
         pressKeys(data.keys)
         compare(strip.keyIndex, data.place)
         compare(marksShown(strip), [data.place])
+        compare(strip.Accessible.description, data.place === 7 ? "text 2" : "text 35 " + (data.place + 1))
         var chosen = []
         for (var i = 0; i < spy.count; ++i)
             chosen.push(spy.signalArguments[i][0])
@@ -107,6 +108,7 @@ ControlTestCase {
         keyClick(Qt.Key_Tab)
         compare(focusItem(), t.after, "the box is no stop of its own")
         compare(marksShown(strip), [])
+        compare(strip.Accessible.description, "")
     }
 
     function test_tabChain_data() {

@@ -53,7 +53,15 @@ Item {
 
     Accessible.role: Accessible.Grouping
     Accessible.name: mainIten.globalString(124)
+    // The keyboard's place, which a screen reader cannot learn otherwise: the
+    // focus stays on the strip while the arrows move.
+    Accessible.description: activeFocus ? placeName(keyIndex) : ""
     Accessible.focusable: true
+
+    function placeName(place) {
+        return place === mdColors.count ? mainIten.globalString(2)
+                                        : mainIten.globalString(35) + " " + (place + 1)
+    }
 
     onActiveFocusChanged: {
         if (activeFocus)

@@ -86,6 +86,10 @@ Rectangle {
 
     Accessible.role: Accessible.ComboBox
     Accessible.name: header.text
+    // While the list is open, the entry the keyboard is on (the focus stays
+    // on the control).
+    Accessible.description: listShown && keyIndex >= 0 && keyIndex < mdItems.count
+                            ? mdItems.get(keyIndex).textX : ""
     Accessible.focusable: true
     Accessible.onPressAction: listShown ? closeList() : openFromKeys()
 
