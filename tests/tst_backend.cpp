@@ -516,7 +516,7 @@ private slots:
         for (const QVariant& code : languages) {
             rig.view->getGlobalStrings("031224");
             const QStringList strings = rig.view->getGlobalStrings(code.toString());
-            QCOMPARE(strings.size(), 115);
+            QCOMPARE(strings.size(), 131); // the font family and 130 texts
             QCOMPARE(rig.view->ui_80H_GetFWVersion(), QString("01.03"));
         }
         rig.view->ui_21H_SetCurrentProfile(1);
