@@ -23,8 +23,8 @@
 
 #include <QApplication>
 #include <QDir>
-#include <QQmlContext>
 #include <QQmlAbstractUrlInterceptor>
+#include <QQmlContext>
 #include <QQmlEngine>
 #include <QTemporaryDir>
 #include <QtQuickTest>
